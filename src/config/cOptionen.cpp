@@ -1,0 +1,129 @@
+#include "config/cOptionen.h"
+
+#include "platform/Prompts.h"
+#include "platform/ToolRegistry.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// One row of the settings table: value name and how it maps to the property.
+struct Row {
+    const char* valueName;
+    QString cOptionen::*text = nullptr;
+    bool cOptionen::*flag = nullptr;
+    bool flagDefault = false;
+    bool isInfoVersion = false;
+};
+
+Row textRow(const char* name, QString cOptionen::*m) { return Row{name, m, nullptr, false, false}; }
+Row boolRow(const char* name, bool cOptionen::*m, bool def = false) { return Row{name, nullptr, m, def, false}; }
+
+// Load and save order.
+const std::vector<Row>& rows() {
+    static const std::vector<Row> table = {
+        textRow("Password", &cOptionen::kennwort),
+        textRow("eMail", &cOptionen::Username),
+        textRow("Absenderkennung", &cOptionen::Absenderkennung),
+        boolRow("isAbsenderkennung", &cOptionen::isAbsenderkennung),
+        boolRow("isAntwortEnabled", &cOptionen::isAntwortEnabled),
+        boolRow("isStatusberichtEnabled", &cOptionen::isStatusberichtEnabled),
+        Row{"infoVersion", nullptr, nullptr, false, true},
+        boolRow("isControlEmail", &cOptionen::isControlEmail),
+        textRow("contactEntryID", &cOptionen::ContactEntryID),
+        textRow("contactStoreID", &cOptionen::ContactStoreID),
+        textRow("contactFolderName", &cOptionen::ContactFolderName),
+        textRow("outlookProfile", &cOptionen::OutlookProfil),
+        boolRow("firstStartHasRun", &cOptionen::FirstStartHasRun),
+        boolRow("waitingForPassword", &cOptionen::WaitingForPassword),
+        boolRow("dontDisplayMinimizeWarning", &cOptionen::DontDisplayMinimizeWarning),
+        boolRow("longSMS", &cOptionen::isLongSmsEnabled),
+        textRow("xmlPath", &cOptionen::XmlPfad),
+        textRow("xmlGroup", &cOptionen::xmlGroup),
+        textRow("xmlUser", &cOptionen::xmlUser),
+        textRow("xmlSecretKey", &cOptionen::xmlSecretKey),
+        boolRow("xmlGroupUser", &cOptionen::xmlGroupUser),
+        boolRow("xmlSingleUser", &cOptionen::xmlSingleUser),
+        boolRow("isXmlServerUsed", &cOptionen::xmlIsServerUsed),
+        textRow("proxyAddress", &cOptionen::ProxyAddress),
+        textRow("proxyPort", &cOptionen::ProxyPort),
+        boolRow("proxyCustom", &cOptionen::ProxyOptionCustom),
+        boolRow("proxyDefault", &cOptionen::ProxyOptionDefault),
+        boolRow("proxyNoProxy", &cOptionen::ProxyOptionNoProxy),
+        textRow("proxyAccessType", &cOptionen::ProxyAccessType),
+        boolRow("webProxyInUse", &cOptionen::ProxyOptionWebProxy),
+        textRow("webProxyAddress", &cOptionen::WebProxyWebAddress),
+        textRow("webProxyName", &cOptionen::WebProxyName),
+        textRow("webProxyPort", &cOptionen::WebProxyPort),
+        textRow("webProxyUserName", &cOptionen::WebProxyUserName),
+        textRow("webProxyUserPasswd", &cOptionen::WebProxyUserPasswd),
+        boolRow("pushEnabled", &cOptionen::isPushEnabled, true),
+    };
+    return table;
+}
+
+// A stored number outside the 16-bit range is as unusable as a non-number.
+qint16 parseInfoVersion(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < -32768 || value > 32767)
+        return 0;
+    return qint16(value);
+}
+
+std::unique_ptr<cOptionen>& instance() {
+    static std::unique_ptr<cOptionen> slot;
+    return slot;
+}
+
+} // namespace
+
+QString settingsKey() { return QString::fromUtf16(kSettingsKey); }
+
+cOptionen::cOptionen() { load(); }
+
+void cOptionen::load() {
+    const QString key = settingsKey();
+    for (const Row& row : rows()) {
+        const QString name = QString::fromLatin1(row.valueName);
+        if (row.isInfoVersion)
+            InfoVersion = parseInfoVersion(ToolRegistry::getString(key, name));
+        else if (row.flag)
+            this->*row.flag = ToolRegistry::getBool(key, name, row.flagDefault);
+        else
+            this->*row.text = ToolRegistry::getString(key, name);
+    }
+}
+
+void cOptionen::save() const {
+    const QString key = settingsKey();
+    for (const Row& row : rows()) {
+        const QString name = QString::fromLatin1(row.valueName);
+        if (row.isInfoVersion)
+            ToolRegistry::setString(key, name, QString::number(InfoVersion));
+        else if (row.flag)
+            ToolRegistry::setBool(key, name, this->*row.flag);
+        else
+            ToolRegistry::setString(key, name, this->*row.text);
+    }
+}
+
+cOptionen& options() {
+    auto& slot = instance();
+    if (!slot)
+        slot = std::make_unique<cOptionen>();
+    return *slot;
+}
+
+void resetOptions() { instance().reset(); }
+
+QString getPassword() {
+    const cOptionen& o = options();
+    if (!o.kennwort.isEmpty())
+        return o.kennwort;
+    return Prompts::dialog(QString::fromLatin1(Prompts::Dialog::Login),
+                           {{QStringLiteral("email"), o.Username}})
+        .toString();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+// The user's settings, loaded from the value store when the one instance is
+// created and written back only by save().
+class cOptionen {
+public:
+    cOptionen();
+
+    void load();
+    void save() const;
+
+    QString kennwort;
+    QString Username;
+    QString Absenderkennung;
+    bool isAbsenderkennung = false;
+    bool isAntwortEnabled = false;
+    bool isStatusberichtEnabled = false;
+    qint16 InfoVersion = 0;
+    bool isControlEmail = false;
+    QString ContactEntryID;
+    QString ContactStoreID;
+    QString ContactFolderName;
+    QString OutlookProfil;
+    bool FirstStartHasRun = false;
+    bool WaitingForPassword = false;
+    bool DontDisplayMinimizeWarning = false;
+    bool isLongSmsEnabled = false;
+    QString XmlPfad;
+    QString xmlGroup;
+    QString xmlUser;
+    QString xmlSecretKey;
+    bool xmlGroupUser = false;
+    bool xmlSingleUser = false;
+    bool xmlIsServerUsed = false;
+    QString ProxyAddress;
+    QString ProxyPort;
+    bool ProxyOptionCustom = false;
+    bool ProxyOptionDefault = false;
+    bool ProxyOptionNoProxy = false;
+    QString ProxyAccessType;
+    bool ProxyOptionWebProxy = false;
+    QString WebProxyWebAddress;
+    QString WebProxyName;
+    QString WebProxyPort;
+    QString WebProxyUserName;
+    QString WebProxyUserPasswd;
+    bool isPushEnabled = true;
+};
+
+// The key under which the program keeps its values.
+inline constexpr const char16_t* kSettingsKey = u"Software\\Quendal\\SMS";
+QString settingsKey();
+
+// The one instance, created (and loaded) on first use.
+cOptionen& options();
+// Drops the instance so the next options() loads afresh (tests that switch stores).
+void resetOptions();
+
+// The stored password, else what the user types into the login prompt (not stored).
+QString getPassword();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Reads one value of the branding profile. Sections and keys match without
+// regard to case; the value is trimmed, cut at its first NUL and stripped of
+// trailing spaces; a missing or empty value (or an unreadable file) gives the default.
+QString readIniValue(const QString& filePath, const QString& section, const QString& key,
+                     const QString& defaultValue = {});
+
+// The branding profile's name and its full path in the program's directory.
+inline constexpr const char16_t* kProfileFileName = u"oem.inf";
+QString profilePath();
+bool profileExists();

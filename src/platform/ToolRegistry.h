@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The per-user value store. Key paths use backslashes ("Software\Quendal\SMS\MRU")
+// relative to the per-user root. Backed by QSettings: the registry on Windows, an
+// INI file readable by its owner only elsewhere. Failures are silent: a failed
+// read gives the default, a failed write keeps the old value.
+namespace ToolRegistry {
+
+enum Disposition : int {
+    Failed = 0,
+    CreatedNewKey = 1,
+    OpenedExistingKey = 2,
+};
+
+QString getString(const QString& keyPath, const QString& valueName);
+// A text that is blank after trimming deletes the value instead.
+bool setString(const QString& keyPath, const QString& valueName, const QString& text);
+bool getBool(const QString& keyPath, const QString& valueName, bool defaultValue);
+bool setBool(const QString& keyPath, const QString& valueName, bool value);
+int createKey(const QString& keyPath);
+bool deleteValue(const QString& keyPath, const QString& valueName);
+
+QString boolToText(bool value);
+
+// Points the store at an INI file (tests); an empty path restores the user's store.
+void setStoreFile(const QString& iniPath);
+// The file behind the store, where there is one.
+QString storeFile();
+
+} // namespace ToolRegistry

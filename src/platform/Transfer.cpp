@@ -1,0 +1,143 @@
+#include "platform/Transfer.h"
+
+#include "platform/CodePage.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
+    if (contentType.toLower().contains("charset=utf-8"))
+        return QString::fromUtf8(body);
+    return CodePage::fromWindows1252(body);
+}
+
+Transfer::Transfer(QObject* parent) : QObject(parent), m_nam(new QNetworkAccessManager(this)) {
+    m_nam->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    applyProxy();
+}
+
+Transfer::~Transfer() {
+    if (m_reply)
+        m_reply->abort();
+}
+
+void Transfer::setAccessType(int type) {
+    m_accessType = type;
+    applyProxy();
+}
+
+void Transfer::setProxy(const QString& proxyText) {
+    m_proxyText = proxyText;
+    applyProxy();
+}
+
+void Transfer::applyProxy() {
+    // Other settings must not reuse a connection made under the old ones.
+    m_nam->clearConnectionCache();
+    switch (m_accessType) {
+    case Direct:
+        m_nam->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        break;
+    case NamedProxy: {
+        const qsizetype colon = m_proxyText.lastIndexOf(QLatin1Char(':'));
+        const QString host = colon < 0 ? m_proxyText : m_proxyText.left(colon);
+        const quint16 port = colon < 0 ? 0 : m_proxyText.mid(colon + 1).toUShort();
+        m_nam->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, port));
+        break;
+    }
+    default:
+        // The desktop's own proxy settings.
+        m_nam->setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
+        break;
+    }
+}
+
+QNetworkRequest Transfer::makeRequest(const QString& url) const {
+    QNetworkRequest request(QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode));
+    request.setTransferTimeout(m_timeoutMs);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Velvox/3.0.99"));
+    return request;
+}
+
+QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
+    if (ok)
+        *ok = false;
+    const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
+    if (!parsed.isValid() || parsed.scheme().isEmpty()) {
+        m_lastError = QStringLiteral("invalid address");
+        return {};
+    }
+    QNetworkReply* reply = m_nam->get(makeRequest(url));
+    QEventLoop loop;
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec();
+    const QByteArray body = reply->readAll();
+    m_lastContentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
+    m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool good = reply->error() == QNetworkReply::NoError;
+    m_lastError = good ? QString() : reply->errorString();
+    reply->deleteLater();
+    if (ok)
+        *ok = good;
+    return good ? body : QByteArray();
+}
+
+QString Transfer::openUrl(const QString& url, bool* ok) {
+    bool good = false;
+    const QByteArray body = openUrlBytes(url, &good);
+    if (ok)
+        *ok = good;
+    return good ? decodeReplyBody(body, m_lastContentType) : QString();
+}
+
+void Transfer::execute(const QString& url, const QString& method, const QByteArray& body,
+                       const QStringList& headerLines) {
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
+    m_response.clear();
+    m_readPos = 0;
+    QNetworkRequest request = makeRequest(url);
+    for (const QString& line : headerLines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon <= 0)
+            continue;
+        request.setRawHeader(line.left(colon).trimmed().toLatin1(), line.mid(colon + 1).trimmed().toLatin1());
+    }
+    m_reply = m_nam->sendCustomRequest(request, method.toLatin1(), body);
+    connect(m_reply, &QNetworkReply::finished, this, &Transfer::onFinished);
+}
+
+bool Transfer::stillExecuting() const { return m_reply && !m_reply->isFinished(); }
+
+void Transfer::onFinished() {
+    QNetworkReply* reply = m_reply;
+    if (!reply)
+        return;
+    m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool good = reply->error() == QNetworkReply::NoError;
+    m_lastError = good ? QString() : reply->errorString();
+    if (good)
+        m_response = decodeReplyBody(reply->readAll(), reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
+    else
+        m_response.clear();
+    m_readPos = 0;
+    m_reply = nullptr;
+    reply->deleteLater();
+    emit stateChanged(good ? StateResponseComplete : StateRequestFailed);
+}
+
+QString Transfer::getChunk(int max) {
+    if (max <= 0 || m_readPos >= m_response.size())
+        return {};
+    const QString chunk = m_response.mid(m_readPos, max);
+    m_readPos += chunk.size();
+    return chunk;
+}

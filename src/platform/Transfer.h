@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QNetworkRequest;
+
+// One HTTP(S) transfer component per window that talks to the service.
+// Carries one asynchronous request at a time; every request has a time-out,
+// and TLS certificates are always verified.
+class Transfer : public QObject {
+    Q_OBJECT
+public:
+    enum State : int {
+        StateRequestFailed = 11,
+        StateResponseComplete = 12,
+    };
+    enum AccessType : int {
+        SystemProxy = 0,
+        Direct = 1,
+        NamedProxy = 2,
+    };
+    static constexpr int kDefaultTimeoutMs = 60000;
+
+    explicit Transfer(QObject* parent = nullptr);
+    ~Transfer() override;
+
+    void setAccessType(int type);
+    int accessType() const { return m_accessType; }
+    // "host:port", used with access type 2.
+    void setProxy(const QString& proxyText);
+    QString proxy() const { return m_proxyText; }
+    void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+    int timeoutMs() const { return m_timeoutMs; }
+
+    // Blocking fetch that lets window events run while it waits. Returns the
+    // body as text; ok (when given) tells whether the transfer succeeded.
+    QString openUrl(const QString& url, bool* ok = nullptr);
+    QByteArray openUrlBytes(const QString& url, bool* ok = nullptr);
+
+    // Starts a request and returns at once; stateChanged reports the outcome.
+    // Header lines are "Name: value". The body is sent as the bytes given.
+    void execute(const QString& url, const QString& method, const QByteArray& body,
+                 const QStringList& headerLines = {});
+    bool stillExecuting() const;
+    // The next piece of the last complete response, at most max characters;
+    // empty at the end.
+    QString getChunk(int max);
+    // The HTTP status of the last finished request (0 when none arrived).
+    int lastStatus() const { return m_lastStatus; }
+    QString lastError() const { return m_lastError; }
+
+signals:
+    void stateChanged(int state);
+
+private:
+    void applyProxy();
+    QNetworkRequest makeRequest(const QString& url) const;
+    void onFinished();
+
+    QNetworkAccessManager* m_nam;
+    QPointer<QNetworkReply> m_reply;
+    int m_accessType = SystemProxy;
+    QString m_proxyText;
+    int m_timeoutMs = kDefaultTimeoutMs;
+    QString m_response;
+    qsizetype m_readPos = 0;
+    int m_lastStatus = 0;
+    QByteArray m_lastContentType;
+    QString m_lastError;
+};
+
+// Decodes a reply body by the charset of its Content-Type, Windows-1252 when none is named.
+QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType);
