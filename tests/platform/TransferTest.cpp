@@ -1,0 +1,181 @@
+#include "platform/Transfer.h"
+
+#include <QByteArray>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <httplib.h>
+
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A real HTTP server on a loopback ephemeral port, run on its own thread.
+class LoopbackServer {
+public:
+    LoopbackServer() {
+        m_port = m_server.bind_to_any_port("127.0.0.1");
+        m_thread = std::thread([this] { m_server.listen_after_bind(); });
+        while (!m_server.is_running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~LoopbackServer() {
+        m_server.stop();
+        m_thread.join();
+    }
+    httplib::Server& server() { return m_server; }
+    QString url(const char* path) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(QLatin1String(path));
+    }
+
+private:
+    httplib::Server m_server;
+    int m_port = 0;
+    std::thread m_thread;
+};
+
+// A port nobody listens on: bound once, then released.
+quint16 closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+int waitForState(Transfer& t) {
+    QSignalSpy spy(&t, &Transfer::stateChanged);
+    if (spy.isEmpty() && !spy.wait(20000))
+        return -1;
+    return spy.first().first().toInt();
+}
+
+} // namespace
+
+TEST(Transfer, BlockingGetReturnsTheBody) {
+    LoopbackServer s;
+    s.server().Get("/count", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content(" 1234 " + req.get_param_value("email"), "text/plain");
+    });
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    bool ok = false;
+    EXPECT_EQ(t.openUrl(s.url("/count?email=a@b"), &ok), QStringLiteral(" 1234 a@b"));
+    EXPECT_TRUE(ok);
+
+    // A reply in Windows-1252 is decoded as such.
+    s.server().Get("/umlaut", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("\xFC\x80", "text/plain; charset=windows-1252");
+    });
+    EXPECT_EQ(t.openUrl(s.url("/umlaut"), &ok), QStringLiteral("ü€"));
+}
+
+TEST(Transfer, FormPostBodyArrivesByteForByte) {
+    LoopbackServer s;
+    std::string body;
+    std::string contentType;
+    s.server().Post("/send", [&](const httplib::Request& req, httplib::Response& res) {
+        body = req.body;
+        contentType = req.get_header_value("Content-Type");
+        res.set_content("erste;zweite\n", "text/plain; charset=windows-1252");
+    });
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    const QByteArray sent("email=a&text=S\xFC\xDF%20\x80&x=1");
+    t.execute(s.url("/send"), QStringLiteral("POST"), sent,
+              {QStringLiteral("Content-Type: application/x-www-form-urlencoded")});
+    EXPECT_TRUE(t.stillExecuting());
+    ASSERT_EQ(waitForState(t), Transfer::StateResponseComplete);
+    EXPECT_FALSE(t.stillExecuting());
+    EXPECT_EQ(QByteArray::fromStdString(body), sent);
+    EXPECT_EQ(contentType, "application/x-www-form-urlencoded");
+
+    QString joined;
+    for (QString chunk = t.getChunk(4); !chunk.isEmpty(); chunk = t.getChunk(4)) {
+        EXPECT_LE(chunk.size(), 4);
+        joined += chunk;
+    }
+    EXPECT_EQ(joined, QStringLiteral("erste;zweite\n"));
+}
+
+TEST(Transfer, ServerThatNeverAnswersEndsInFailure) {
+    // Accepts the connection and then says nothing.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    const QString url = QStringLiteral("http://127.0.0.1:%1/send").arg(silent.serverPort());
+
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    t.setTimeoutMs(300);
+    t.execute(url, QStringLiteral("POST"), "x=1");
+    EXPECT_EQ(waitForState(t), Transfer::StateRequestFailed);
+    EXPECT_FALSE(t.stillExecuting());
+    EXPECT_TRUE(t.getChunk(1024).isEmpty());
+
+    bool ok = true;
+    EXPECT_TRUE(t.openUrl(url, &ok).isEmpty());
+    EXPECT_FALSE(ok);
+}
+
+TEST(Transfer, RefusedConnectionFails) {
+    const QString url = QStringLiteral("http://127.0.0.1:%1/").arg(closedPort());
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    bool ok = true;
+    EXPECT_TRUE(t.openUrl(url, &ok).isEmpty());
+    EXPECT_FALSE(ok);
+    t.execute(url, QStringLiteral("GET"), {});
+    EXPECT_EQ(waitForState(t), Transfer::StateRequestFailed);
+}
+
+TEST(Transfer, ErrorStatusCountsAsFailure) {
+    LoopbackServer s;
+    s.server().Get("/gone", [](const httplib::Request&, httplib::Response& res) {
+        res.status = 500;
+        res.set_content("kaputt", "text/plain");
+    });
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    bool ok = true;
+    t.openUrl(s.url("/gone"), &ok);
+    EXPECT_FALSE(ok);
+}
+
+TEST(Transfer, NamedProxyIsReallyUsed) {
+    // A minimal HTTP proxy: records the request line it was asked for and answers itself.
+    QTcpServer proxy;
+    ASSERT_TRUE(proxy.listen(QHostAddress::LocalHost, 0));
+    QByteArray requestLine;
+    QObject::connect(&proxy, &QTcpServer::newConnection, &proxy, [&] {
+        QTcpSocket* socket = proxy.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [&, socket] {
+            const QByteArray data = socket->readAll();
+            if (requestLine.isEmpty())
+                requestLine = data.left(data.indexOf("\r\n"));
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 9\r\n"
+                          "Connection: close\r\n\r\nvia proxy");
+            socket->disconnectFromHost();
+        });
+    });
+    // The target itself is closed: only the proxy can answer.
+    const QString target = QStringLiteral("http://127.0.0.1:%1/balance").arg(closedPort());
+
+    Transfer t;
+    t.setAccessType(Transfer::NamedProxy);
+    t.setProxy(QStringLiteral("127.0.0.1:%1").arg(proxy.serverPort()));
+    bool ok = false;
+    EXPECT_EQ(t.openUrl(target, &ok), QStringLiteral("via proxy"));
+    EXPECT_TRUE(ok);
+    const QByteArray expected = QByteArray("GET ") + target.toLatin1();
+    EXPECT_TRUE(requestLine.startsWith(expected)) << requestLine.toStdString();
+
+    // Switching to direct stops using it.
+    t.setAccessType(Transfer::Direct);
+    t.openUrl(target, &ok);
+    EXPECT_FALSE(ok);
+}
