@@ -16,12 +16,22 @@ struct State {
     Word d = 0x10325476;
 };
 
-constexpr Word rotl(Word x, int s) { return (x << s) | (x >> (32 - s)); }
+constexpr Word rotl(Word x, int s) {
+    return (x << s) | (x >> (32 - s));
+}
 
-constexpr Word F(Word x, Word y, Word z) { return (x & y) | (~x & z); }
-constexpr Word G(Word x, Word y, Word z) { return (x & z) | (y & ~z); }
-constexpr Word H(Word x, Word y, Word z) { return x ^ y ^ z; }
-constexpr Word I(Word x, Word y, Word z) { return y ^ (x | ~z); }
+constexpr Word F(Word x, Word y, Word z) {
+    return (x & y) | (~x & z);
+}
+constexpr Word G(Word x, Word y, Word z) {
+    return (x & z) | (y & ~z);
+}
+constexpr Word H(Word x, Word y, Word z) {
+    return x ^ y ^ z;
+}
+constexpr Word I(Word x, Word y, Word z) {
+    return y ^ (x | ~z);
+}
 
 // One step: a = b + ((a + f(b,c,d) + x + t) <<< s).
 template <Word (*f)(Word, Word, Word)>

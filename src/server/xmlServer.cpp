@@ -70,7 +70,9 @@ QString requestHash(const GroupRequest& r) {
     return CMD5::MD5(r.group % r.user % r.to % r.from % text % r.name % r.version % r.secretKey);
 }
 
-QString newRequestName() { return FileSystem::newGuid() + QStringLiteral(".xml"); }
+QString newRequestName() {
+    return FileSystem::newGuid() + QStringLiteral(".xml");
+}
 
 QString buildAccountRequestXml(const AccountRequest& r) {
     return declaration() % QStringLiteral("<SMS>\n") % element(1, u"login", r.login) %
@@ -187,9 +189,11 @@ HandoverOutcome handOver(const HandoverValues& v) {
     const QString to = toServerRecipient(v.recipient);
     HandoverResult r;
     if (v.singleUser)
-        r = writeAccountRequest({v.login, v.password, v.user, to, v.from, v.text, v.name, v.version}, v.xmlPfad);
+        r = writeAccountRequest({v.login, v.password, v.user, to, v.from, v.text, v.name, v.version},
+                                v.xmlPfad);
     else if (v.groupUser)
-        r = writeGroupRequest({v.group, v.user, to, v.from, v.text, v.name, v.version, v.secretKey}, v.xmlPfad);
+        r = writeGroupRequest({v.group, v.user, to, v.from, v.text, v.name, v.version, v.secretKey},
+                              v.xmlPfad);
     else {
         out.kind = Kind::NoAccount;
         return out;

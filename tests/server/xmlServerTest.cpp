@@ -110,15 +110,20 @@ TEST(XmlServerRules, EscapesOnlyTheFourCharactersInOrder) {
     EXPECT_EQ(xmlEscapeText(QStringLiteral("A & B <C>")), QStringLiteral("A &amp; B &lt;C&gt;"));
     EXPECT_EQ(xmlEscapeText(QStringLiteral("&lt;")), QStringLiteral("&amp;lt;"));
     EXPECT_EQ(xmlEscapeText(QStringLiteral("5 €, 7 €")), QStringLiteral("5 E, 7 E"));
-    EXPECT_EQ(xmlEscapeText(QStringLiteral("\"Hallo\" & 'du'\r\n")), QStringLiteral("\"Hallo\" &amp; 'du'\r\n"));
+    EXPECT_EQ(xmlEscapeText(QStringLiteral("\"Hallo\" & 'du'\r\n")),
+              QStringLiteral("\"Hallo\" &amp; 'du'\r\n"));
 }
 
 TEST(XmlServerRules, HashJoinsTheValuesWithTheUnescapedText) {
     // Expected digests computed with md5sum over the hand-built ISO-8859-1 bytes
     // "Au\xdfendienstB\xfcro & Co+436641234567M&MA & B <C> f\xfcr 5 EVelvox3.0.99" (+ key).
-    GroupRequest r{QStringLiteral("Außendienst"), QStringLiteral("Büro & Co"), QStringLiteral("+436641234567"),
-                   QStringLiteral("M&M"),         QStringLiteral("A & B <C> für 5 €"),
-                   QStringLiteral("Velvox"),      QStringLiteral("3.0.99"),
+    GroupRequest r{QStringLiteral("Außendienst"),
+                   QStringLiteral("Büro & Co"),
+                   QStringLiteral("+436641234567"),
+                   QStringLiteral("M&M"),
+                   QStringLiteral("A & B <C> für 5 €"),
+                   QStringLiteral("Velvox"),
+                   QStringLiteral("3.0.99"),
                    QString()};
     EXPECT_EQ(requestHash(r), QStringLiteral("09b20df5f2d9780e40e24b8d6da452b9"));
     r.secretKey = QStringLiteral("s3cr3t");
@@ -135,12 +140,12 @@ TEST(XmlServerRules, FirstDoubleZeroBecomesPlusOnce) {
 }
 
 TEST(XmlServerRules, ReportTextIsChosenInOrder) {
-    const QString noFolder = QStringLiteral(
-        "Das Verzeichnis des Velvox Server fehlt. Wählen Sie ein Verzeichnis unter Optionen/Velvox Server aus.");
-    const QString account = QStringLiteral(
-        "Die SMS wurde unter Berücksichtigung der angegebenen Kontodaten an den Velvox Server weitergeleitet.");
-    const QString group = QStringLiteral(
-        "Die SMS wurde unter Berücksichtigung der angegebenen Gruppendaten an den Velvox Server weitergeleitet.");
+    const QString noFolder = QStringLiteral("Das Verzeichnis des Velvox Server fehlt. Wählen Sie ein "
+                                            "Verzeichnis unter Optionen/Velvox Server aus.");
+    const QString account = QStringLiteral("Die SMS wurde unter Berücksichtigung der angegebenen Kontodaten "
+                                           "an den Velvox Server weitergeleitet.");
+    const QString group = QStringLiteral("Die SMS wurde unter Berücksichtigung der angegebenen Gruppendaten "
+                                         "an den Velvox Server weitergeleitet.");
     const QString none = QStringLiteral("Sie müssen unter Optionen/Velvox Server ein Konto auswählen");
 
     EXPECT_EQ(reportHandoverText(QStringLiteral("C:"), true, true), noFolder);
@@ -268,8 +273,8 @@ TEST_F(XmlServerFiles, UnwritableFolderIsReportedAndLeavesNothing) {
         f.write("keep");
     }
     const HandoverResult r = writeGroupRequest(
-        {QStringLiteral("g"), QStringLiteral("u"), QStringLiteral("+49"), QStringLiteral("f"), QStringLiteral("t"),
-         QStringLiteral("Velvox"), QStringLiteral("3.0.99"), QString()},
+        {QStringLiteral("g"), QStringLiteral("u"), QStringLiteral("+49"), QStringLiteral("f"),
+         QStringLiteral("t"), QStringLiteral("Velvox"), QStringLiteral("3.0.99"), QString()},
         notADir);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, folderError(notADir));
@@ -279,7 +284,8 @@ TEST_F(XmlServerFiles, UnwritableFolderIsReportedAndLeavesNothing) {
 }
 
 TEST_F(XmlServerFiles, MissingTempCopyIsNotDelivered) {
-    const HandoverResult r = deliverRequestFile(QDir(temp()).filePath(QStringLiteral("nothere.xml")), share());
+    const HandoverResult r =
+        deliverRequestFile(QDir(temp()).filePath(QStringLiteral("nothere.xml")), share());
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, folderError(share()));
     EXPECT_TRUE(entries(share()).isEmpty());
@@ -289,8 +295,8 @@ TEST_F(XmlServerFiles, MissingTempCopyIsNotDelivered) {
 // half-written request, and the temp copy goes all the same.
 TEST_F(XmlServerFiles, FullDiskDuringCopyLeavesNoPartialRequest) {
     HandoverValues v = sample();
-    AccountRequest a{v.login, v.password, v.user, QStringLiteral("+436641234567"), v.from, v.text, v.name,
-                     v.version};
+    AccountRequest a{v.login, v.password, v.user, QStringLiteral("+436641234567"),
+                     v.from,  v.text,     v.name, v.version};
     const HandoverResult tempCopy = writeTempRequestFile(newRequestName(), buildAccountRequestXml(a));
     ASSERT_TRUE(tempCopy.ok);
 
