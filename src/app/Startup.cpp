@@ -1,20 +1,47 @@
 #include "app/Startup.h"
 
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
 #include "config/Product.h"
+#include "config/cOptionen.h"
 #include "platform/ui/WidgetPrompts.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 namespace Startup {
 
+bool isFirstStart() {
+    cOptionen& o = options();
+    if (o.InfoVersion > 0) {
+        o.FirstStartHasRun = true;
+        o.save();
+    }
+    return !o.FirstStartHasRun;
+}
+
+frmMain* showMainWindow() {
+    frmSplash splash;
+    splash.show();
+    splash.repaint();
+    QCoreApplication::processEvents();
+    auto* window = new frmMain();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    WidgetPrompts::instance().setParentWindow(window);
+    window->load(&splash);
+    window->show();
+    splash.close();
+    return window;
+}
+
 int run(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     Product::loadProductName();
-    QMainWindow window;
-    window.setWindowTitle(Product::productName());
-    window.resize(640, 480);
-    window.show();
+    QApplication::setApplicationDisplayName(Product::productName());
+    // The first-start wizard is not part of this build yet: a first start goes
+    // straight to the main window, the decision itself is already made here.
+    (void)isFirstStart();
+    showMainWindow();
     return app.exec();
 }
 

@@ -1,0 +1,159 @@
+#include "app/frmMain.h"
+
+#include "app/HeaderArea.h"
+#include "app/Theme.h"
+#include "app/TrayController.h"
+#include "app/WindowPlacement.h"
+#include "app/frmSplash.h"
+#include "config/Product.h"
+#include "config/cOptionen.h"
+#include "platform/ToolRegistry.h"
+#include "ui_frmMain.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+const QString kX = QStringLiteral("x");
+const QString kY = QStringLiteral("y");
+const QString kLastPrefix = QStringLiteral("lastPrefix");
+const QString kLastNumber = QStringLiteral("lastNumber");
+const QString kLastText = QStringLiteral("lastText");
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_tray(new TrayController(this)) {
+    m_ui->setupUi(this);
+    setWindowTitle(Product::productName());
+    m_header = std::make_unique<HeaderArea>(m_ui->lblHeaderText, m_ui->imgWarning, m_ui->imgInformation);
+
+    // The built-in design: a dark header band with light text.
+    QPalette headerPalette = m_ui->boxHeader->palette();
+    headerPalette.setColor(QPalette::Window, QColor(0x1d, 0x3f, 0x6e));
+    headerPalette.setColor(QPalette::WindowText, Qt::white);
+    m_ui->boxHeader->setPalette(headerPalette);
+    QFont titleFont = m_ui->lblHeaderTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    m_ui->lblHeaderTitle->setFont(titleFont);
+    m_ui->lblCopyright->setText(QStringLiteral("© ") + Product::defaultCopyright());
+    m_ui->picHeader->setPixmap(QPixmap(QStringLiteral(":/images/header.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/images/velvox.png")));
+    m_ui->lblEmpfaenger->setBuddy(m_ui->cmbName);
+    m_ui->lblRufnummer->setBuddy(m_ui->txtNummer);
+    m_ui->lblNachricht->setBuddy(m_ui->txtSMS);
+    m_ui->lblVersion->setText(Product::versionLabel());
+
+    m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::info(frmSplash* splash, const QString& text) {
+    if (splash) {
+        splash->info(text);
+    } else {
+        QCoreApplication::processEvents();
+    }
+}
+
+void frmMain::load(frmSplash* splash) {
+    const QString product = Product::productName();
+    info(splash, QStringLiteral("Lade ") + product + QStringLiteral(" ..."));
+    restoreWindowPosition();
+    m_ui->lblVersion->setText(Product::versionLabel());
+    info(splash, QStringLiteral("Lade Theme ..."));
+    applyTheme(this, *m_ui, *m_header);
+    info(splash, QStringLiteral("Initialisiere Vorwahlen ..."));
+    info(splash, QStringLiteral("Lade Signaturen ..."));
+    info(splash, QStringLiteral("Suche nach Updates ..."));
+    info(splash, QStringLiteral("Überprüfe Guthaben ..."));
+    m_massMode = false;
+    info(splash, QStringLiteral("MRU laden ..."));
+    info(splash, QStringLiteral("News herunterladen ..."));
+    info(splash, QStringLiteral("Optionen wiederherstellen ..."));
+    info(splash, QStringLiteral("Sitzung wiederherstellen ..."));
+    restoreLastInput();
+    info(splash, product + QStringLiteral(" geladen"));
+    m_tray->setRouting(true);
+    m_tray->addIcon();
+}
+
+void frmMain::restoreWindowPosition() {
+    const QScreen* s = screen();
+    const double dpiX = s ? s->logicalDotsPerInchX() : 96.0;
+    const double dpiY = s ? s->logicalDotsPerInchY() : 96.0;
+    const QRect area = s ? s->geometry() : QRect(0, 0, 1024, 768);
+    const QSize frame = frameGeometry().size().isValid() ? frameGeometry().size() : size();
+    const QString key = settingsKey();
+    const int xTwips = WindowPlacement::edgeFromStored(ToolRegistry::getString(key, kX),
+                                                       WindowPlacement::pixelsToTwips(area.width(), dpiX),
+                                                       WindowPlacement::pixelsToTwips(frame.width(), dpiX));
+    const int yTwips = WindowPlacement::edgeFromStored(ToolRegistry::getString(key, kY),
+                                                       WindowPlacement::pixelsToTwips(area.height(), dpiY),
+                                                       WindowPlacement::pixelsToTwips(frame.height(), dpiY));
+    move(area.left() + WindowPlacement::twipsToPixels(xTwips, dpiX),
+         area.top() + WindowPlacement::twipsToPixels(yTwips, dpiY));
+}
+
+void frmMain::saveWindowPosition() {
+    const QScreen* s = screen();
+    const double dpiX = s ? s->logicalDotsPerInchX() : 96.0;
+    const double dpiY = s ? s->logicalDotsPerInchY() : 96.0;
+    const QRect area = s ? s->geometry() : QRect();
+    const QString key = settingsKey();
+    ToolRegistry::setString(key, kX, QString::number(WindowPlacement::pixelsToTwips(x() - area.left(), dpiX)));
+    ToolRegistry::setString(key, kY, QString::number(WindowPlacement::pixelsToTwips(y() - area.top(), dpiY)));
+}
+
+void frmMain::restoreLastInput() {
+    const QString key = settingsKey();
+    const QString prefix = ToolRegistry::getString(key, kLastPrefix);
+    const int index = prefix.isEmpty() ? -1 : m_ui->cmbVorwahl->findData(prefix);
+    m_ui->cmbVorwahl->setCurrentIndex(index);
+    m_ui->txtNummer->setText(ToolRegistry::getString(key, kLastNumber));
+    m_ui->txtSMS->setPlainText(ToolRegistry::getString(key, kLastText));
+}
+
+void frmMain::saveLastInput() {
+    const QString key = settingsKey();
+    // Three independent writes: one failing leaves the others alone.
+    const int index = m_ui->cmbVorwahl->currentIndex();
+    if (index >= 0)
+        ToolRegistry::setString(key, kLastPrefix, m_ui->cmbVorwahl->itemData(index).toString());
+    ToolRegistry::setString(key, kLastNumber, m_ui->txtNummer->text());
+    ToolRegistry::setString(key, kLastText, m_ui->txtSMS->toPlainText());
+}
+
+void frmMain::setSecondaryVisible(bool visible) {
+    if (m_massMode && m_massWindow)
+        m_massWindow->setVisible(visible);
+    if (m_phonebookOpen && m_phonebookWindow)
+        m_phonebookWindow->setVisible(visible);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_tray->onWindowStateChanged();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    m_tray->setRouting(false);
+    QCoreApplication::processEvents();
+    QEventLoop pause;
+    QTimer::singleShot(frmSplash::stepPauseMs(), &pause, &QEventLoop::quit);
+    pause.exec();
+    QCoreApplication::processEvents();
+    m_tray->removeIcon();
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        saveWindowPosition();
+    saveLastInput();
+    for (QWidget* w : {m_massWindow.data(), m_phonebookWindow.data(), m_newsWindow.data()}) {
+        if (w)
+            w->close();
+    }
+    event->accept();
+}
