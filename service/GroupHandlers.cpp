@@ -1,0 +1,99 @@
+#include "GroupHandlers.h"
+
+#include "Accounts.h"
+#include "Context.h"
+#include "Database.h"
+#include "Endpoints.h"
+#include "Groups.h"
+#include "Html.h"
+#include "MsmsLine.h"
+#include "Reply.h"
+#include "RequestForm.h"
+
+#include <httplib.h>
+
+namespace {
+
+constexpr std::size_t kMaxMembers = 10000;
+
+std::string groupList(const std::vector<WebGroup>& list) {
+    if (list.empty())
+        return "<p>Sie haben noch keine Gruppen angelegt.</p>\n";
+    std::string out = "<table>\n<tr><th>Gruppe</th><th>Einträge</th></tr>\n";
+    for (const WebGroup& g : list) {
+        out += "<tr><td><a href=\"" + html::escape("http://gruppe//" + g.fileName) + "\">" + html::escape(g.name) +
+               "</a></td><td>" + std::to_string(g.members) + "</td></tr>\n";
+    }
+    return out + "</table>\n";
+}
+
+std::string newGroupForm(const std::string& email, const std::string& password) {
+    return std::string("<h2>Neue Gruppe anlegen</h2>\n<form method=\"post\" action=\"") + paths::kWebGroup +
+           "\">\n" + html::hiddenField("email", email) + html::hiddenField("passwort", password) +
+           "\n<p>Name: <input type=\"text\" name=\"name\"></p>\n"
+           "<p>Eine Zeile je Empfänger: Name;Nummer;Freitext1;Freitext2;</p>\n"
+           "<p><textarea name=\"eintraege\" rows=\"6\" cols=\"60\"></textarea></p>\n"
+           "<p><input type=\"submit\" value=\"Gruppe anlegen\"></p>\n</form>\n";
+}
+
+// The notice above the list after a POST: "" for none.
+std::string createGroup(Database& db, std::int64_t accountId, const FormData& form) {
+    const std::string name = form.valueOr("name");
+    if (name.empty())
+        return "<p class=\"error\">Bitte geben Sie einen Namen für die Gruppe an.</p>\n";
+    std::string error;
+    const auto members = msms::fromText(form.valueOr("eintraege"), &error);
+    if (!members)
+        return "<p class=\"error\">" + html::escape(error) + "</p>\n";
+    if (members->empty() || members->size() > kMaxMembers)
+        return "<p class=\"error\">Eine Gruppe braucht mindestens einen und höchstens 10000 Einträge.</p>\n";
+    Transaction t(db);
+    groups::create(db, accountId, name, *members);
+    t.commit();
+    return "<p class=\"notice\">Die Gruppe \"" + html::escape(name) + "\" wurde angelegt.</p>\n";
+}
+
+void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res) {
+    const auto form = requestForm(req, res, {"email", "passwort"});
+    if (!form)
+        return;
+    const std::string email = *form->value("email");
+    const std::string password = *form->value("passwort");
+    html::Page page{"Gruppe öffnen", html::backColor(form->valueOr("backcolor")), {}};
+    auto lock = ctx.db.lock();
+    const auto account = accounts::authenticate(ctx.db, email, password);
+    if (!account) {
+        page.body = html::loginFailedBody();
+        return replyPage(res, html::render(page));
+    }
+    std::string notice;
+    if (req.method == "POST")
+        notice = createGroup(ctx.db, account->id, *form);
+    page.body = "<h1>Gruppen</h1>\n" + notice +
+                "<p>Wählen Sie eine Gruppe für den Massenversand.</p>\n" + groupList(groups::list(ctx.db, account->id)) +
+                newGroupForm(email, password) + html::closeLink();
+    replyPage(res, html::render(page));
+}
+
+void groupFile(Context& ctx, const httplib::Request& req, httplib::Response& res) {
+    const std::string fileName = req.matches[1];
+    auto lock = ctx.db.lock();
+    const auto group = groups::byFileName(ctx.db, fileName);
+    if (!group)
+        return replyError(res, 404, "Die Gruppe \"" + fileName + "\" gibt es nicht.");
+    std::string text;
+    for (const MsmsEntry& m : groups::members(ctx.db, group->id))
+        text += msms::toLine(m) + '\n';
+    replyText(res, text);
+}
+
+} // namespace
+
+void registerGroupHandlers(httplib::Server& server, Context& ctx) {
+    // The page lives in the same folder as the files: register it first.
+    auto page = [&ctx](const httplib::Request& req, httplib::Response& res) { groupPage(ctx, req, res); };
+    server.Get(exactRoute(paths::kWebGroup), page);
+    server.Post(exactRoute(paths::kWebGroup), page);
+    server.Get(exactRoute(paths::kWebGroupDir) + "([^/]+)",
+               [&ctx](const httplib::Request& req, httplib::Response& res) { groupFile(ctx, req, res); });
+}

@@ -1,0 +1,129 @@
+#include "Service.h"
+
+#include "AccountHandlers.h"
+#include "CreditShop.h"
+#include "GroupHandlers.h"
+#include "InfoHandlers.h"
+#include "Log.h"
+#include "PhonebookPage.h"
+#include "Reply.h"
+#include "SchedulePage.h"
+#include "SendHandlers.h"
+
+#include <httplib.h>
+
+#include <sys/socket.h>
+
+namespace {
+
+// Enough workers that 50 clients holding keep-alive connections do not queue
+// behind each other.
+constexpr std::size_t kWorkerThreads = 64;
+// The library listens with a backlog of 5; a burst of new connections would
+// then wait for SYN retries.
+constexpr int kListenBacklog = 128;
+// Far above any request the client sends (a form of at most a few KB).
+constexpr std::size_t kMaxPayload = 1024 * 1024;
+// A benchmark or a mass run keeps one connection for many requests.
+constexpr std::size_t kKeepAliveRequests = 100000;
+
+template <class Base> class Listener : public Base {
+public:
+    using Base::Base;
+    void widenBacklog() { ::listen(this->svr_sock_, kListenBacklog); }
+};
+
+const char* statusText(int status) {
+    switch (status) {
+    case 400: return "Ungültige Anfrage.";
+    case 404: return "Diese Adresse gibt es nicht.";
+    case 405: return "Diese Methode wird hier nicht unterstützt.";
+    case 413: return "Die Anfrage ist zu groß.";
+    case 414: return "Die Adresse ist zu lang.";
+    case 500: return "Interner Fehler des Dienstes.";
+    default: return "Die Anfrage konnte nicht bearbeitet werden.";
+    }
+}
+
+} // namespace
+
+Service::Service(Database& db, ServiceConfig config, const TlsFiles* tls) : m_context{db, std::move(config)} {
+    if (tls)
+        m_server = std::make_unique<Listener<httplib::SSLServer>>(tls->certificate.c_str(), tls->key.c_str());
+    else
+        m_server = std::make_unique<Listener<httplib::Server>>();
+    configure();
+}
+
+Service::~Service() = default;
+
+bool Service::valid() const { return m_server->is_valid(); }
+
+void Service::configure() {
+    httplib::Server& s = *m_server;
+    s.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
+    s.set_keep_alive_max_count(kKeepAliveRequests);
+    // An idle keep-alive connection holds a worker until this runs out, and
+    // stop() waits for the workers: keep it short.
+    s.set_keep_alive_timeout(1);
+    // Headers and body go out in separate writes; without this, Nagle and the
+    // peer's delayed ACK add some 40 ms to every reply.
+    s.set_tcp_nodelay(true);
+    s.set_payload_max_length(kMaxPayload);
+
+    // Replies the library makes itself (404, 413, ...) get a plain-text body
+    // like ours; replies that already carry a body stay as they are.
+    s.set_error_handler(httplib::Server::HandlerWithResponse(
+        [](const httplib::Request&, httplib::Response& res) {
+            if (!res.body.empty())
+                return httplib::Server::HandlerResponse::Unhandled;
+            replyError(res, res.status, statusText(res.status));
+            return httplib::Server::HandlerResponse::Handled;
+        }));
+    s.set_exception_handler([](const httplib::Request& req, httplib::Response& res, std::exception_ptr ep) {
+        std::string what = "unknown exception";
+        try {
+            std::rethrow_exception(ep);
+        } catch (const std::exception& e) {
+            what = e.what();
+        } catch (...) {
+        }
+        logLine("error in " + req.method + ' ' + req.path + ": " + what);
+        replyError(res, 500, statusText(500));
+    });
+    // The path only: queries carry passwords.
+    s.set_logger([](const httplib::Request& req, const httplib::Response& res) {
+        logLine(req.method + ' ' + req.path + ' ' + std::to_string(res.status));
+    });
+
+    registerSendHandlers(s, m_context);
+    registerAccountHandlers(s, m_context);
+    registerPhonebookPage(s, m_context);
+    registerGroupHandlers(s, m_context);
+    registerCreditShop(s, m_context);
+    registerSchedulePage(s, m_context);
+    registerInfoHandlers(s, m_context);
+}
+
+int Service::bind(const std::string& host, int port) {
+    int bound = -1;
+    if (port == 0)
+        bound = m_server->bind_to_any_port(host);
+    else if (m_server->bind_to_port(host, port))
+        bound = port;
+    if (bound > 0) {
+        if (auto* plain = dynamic_cast<Listener<httplib::Server>*>(m_server.get()))
+            plain->widenBacklog();
+        else if (auto* tls = dynamic_cast<Listener<httplib::SSLServer>*>(m_server.get()))
+            tls->widenBacklog();
+    }
+    return bound;
+}
+
+bool Service::run() {
+    const bool ok = m_server->listen_after_bind();
+    m_finished = true;
+    return ok;
+}
+
+void Service::stop() { m_server->stop(); }
