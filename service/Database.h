@@ -20,7 +20,8 @@ class Database;
 
 // One prepared statement, taken from the connection's cache; it is reset and
 // its bindings cleared when this object goes. Parameters are numbered from 1,
-// columns from 0. Text is UTF-8.
+// columns from 0. Text is UTF-8. The cache holds one compiled statement per
+// SQL text, so only one Statement of the same text may be alive at a time.
 class Statement {
 public:
     Statement(Statement&& other) noexcept;

@@ -53,8 +53,9 @@ std::string createGroup(Database& db, std::int64_t accountId, const FormData& fo
     return "<p class=\"notice\">Die Gruppe \"" + html::escape(name) + "\" wurde angelegt.</p>\n";
 }
 
-void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res) {
-    const auto form = requestForm(req, res, {"email", "passwort"});
+// GET shows the page; a POST (body given) creates a group first.
+void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res, const std::string* body) {
+    const auto form = body ? formFromBytes(*body, res, {"email", "passwort"}) : requestForm(req, res, {"email", "passwort"});
     if (!form)
         return;
     const std::string email = *form->value("email");
@@ -67,7 +68,7 @@ void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res
         return replyPage(res, html::render(page));
     }
     std::string notice;
-    if (req.method == "POST")
+    if (body)
         notice = createGroup(ctx.db, account->id, *form);
     page.body = "<h1>Gruppen</h1>\n" + notice +
                 "<p>Wählen Sie eine Gruppe für den Massenversand.</p>\n" + groupList(groups::list(ctx.db, account->id)) +
@@ -91,9 +92,22 @@ void groupFile(Context& ctx, const httplib::Request& req, httplib::Response& res
 
 void registerGroupHandlers(httplib::Server& server, Context& ctx) {
     // The page lives in the same folder as the files: register it first.
-    auto page = [&ctx](const httplib::Request& req, httplib::Response& res) { groupPage(ctx, req, res); };
-    server.Get(exactRoute(paths::kWebGroup), page);
-    server.Post(exactRoute(paths::kWebGroup), page);
+    server.Get(exactRoute(paths::kWebGroup),
+               [&ctx](const httplib::Request& req, httplib::Response& res) { groupPage(ctx, req, res, nullptr); });
+    // The library refuses form bodies over 8 KB when it reads them itself; a
+    // group of a few hundred members is larger, so this handler reads its body.
+    server.Post(exactRoute(paths::kWebGroup), [&ctx](const httplib::Request& req, httplib::Response& res,
+                                                     const httplib::ContentReader& reader) {
+        std::string body;
+        // Fails for a body over the server's payload limit (drained, not read).
+        const bool complete = reader([&body](const char* data, std::size_t length) {
+            body.append(data, length);
+            return true;
+        });
+        if (!complete)
+            return replyError(res, 413, "Die Anfrage ist zu groß.");
+        groupPage(ctx, req, res, &body);
+    });
     server.Get(exactRoute(paths::kWebGroupDir) + "([^/]+)",
                [&ctx](const httplib::Request& req, httplib::Response& res) { groupFile(ctx, req, res); });
 }

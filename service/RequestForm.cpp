@@ -6,8 +6,13 @@
 
 std::optional<FormData> requestForm(const httplib::Request& req, httplib::Response& res,
                                     std::initializer_list<const char*> required) {
+    return formFromBytes(req.method == "POST" ? std::string_view(req.body) : FormData::queryOf(req.target), res,
+                         required);
+}
+
+std::optional<FormData> formFromBytes(std::string_view raw, httplib::Response& res,
+                                      std::initializer_list<const char*> required) {
     std::string error;
-    const std::string_view raw = req.method == "POST" ? std::string_view(req.body) : FormData::queryOf(req.target);
     auto form = FormData::parse(raw, &error);
     if (!form) {
         replyError(res, 400, error);

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 
 namespace httplib {
 struct Request;
@@ -15,3 +16,8 @@ struct Response;
 // is already set and nothing is returned.
 std::optional<FormData> requestForm(const httplib::Request& req, httplib::Response& res,
                                     std::initializer_list<const char*> required = {});
+
+// The same for bytes read by the handler itself (a POST body taken through a
+// content reader).
+std::optional<FormData> formFromBytes(std::string_view raw, httplib::Response& res,
+                                      std::initializer_list<const char*> required = {});

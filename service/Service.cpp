@@ -48,10 +48,15 @@ const char* statusText(int status) {
 } // namespace
 
 Service::Service(Database& db, ServiceConfig config, const TlsFiles* tls) : m_context{db, std::move(config)} {
-    if (tls)
-        m_server = std::make_unique<Listener<httplib::SSLServer>>(tls->certificate.c_str(), tls->key.c_str());
-    else
-        m_server = std::make_unique<Listener<httplib::Server>>();
+    if (tls) {
+        auto server = std::make_unique<Listener<httplib::SSLServer>>(tls->certificate.c_str(), tls->key.c_str());
+        m_widenBacklog = [s = server.get()] { s->widenBacklog(); };
+        m_server = std::move(server);
+    } else {
+        auto server = std::make_unique<Listener<httplib::Server>>();
+        m_widenBacklog = [s = server.get()] { s->widenBacklog(); };
+        m_server = std::move(server);
+    }
     configure();
 }
 
@@ -111,12 +116,8 @@ int Service::bind(const std::string& host, int port) {
         bound = m_server->bind_to_any_port(host);
     else if (m_server->bind_to_port(host, port))
         bound = port;
-    if (bound > 0) {
-        if (auto* plain = dynamic_cast<Listener<httplib::Server>*>(m_server.get()))
-            plain->widenBacklog();
-        else if (auto* tls = dynamic_cast<Listener<httplib::SSLServer>*>(m_server.get()))
-            tls->widenBacklog();
-    }
+    if (bound > 0)
+        m_widenBacklog();
     return bound;
 }
 

@@ -3,6 +3,7 @@
 #include "Context.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -40,5 +41,6 @@ private:
 
     Context m_context;
     std::unique_ptr<httplib::Server> m_server;
+    std::function<void()> m_widenBacklog;
     std::atomic<bool> m_finished{false};
 };

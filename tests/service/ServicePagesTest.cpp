@@ -129,6 +129,25 @@ TEST_F(ServicePages, GroupRoundTripsThroughTheMsmsLineFormat) {
     EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM web_groups")).toLongLong(), groups);
 }
 
+TEST_F(ServicePages, LargeGroupsFitButHugeBodiesAreRefused) {
+    QString lines;
+    for (int i = 0; i < 600; ++i)
+        lines += QStringLiteral("Mitglied %1;0049170%2;Freitext eins;Freitext zwei;\r\n").arg(i).arg(i, 7, 10, QLatin1Char('0'));
+    const QByteArray body =
+        "email=demo@velvox.example&passwort=velvox&name=Gross&eintraege=" + percentEncode(lines);
+    ASSERT_GT(body.size(), 8192); // over the HTTP library's own limit for form bodies
+    const QString html = page(http.post("/sms/gruppenv2/gruppenv2.php", body));
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>600</td>"))) << html.toStdString();
+    const QString file =
+        service.scalar(QStringLiteral("SELECT file_name FROM web_groups WHERE name = 'Gross'")).toString();
+    const HttpReply r = http.get("/sms/gruppenv2/" + file.toLatin1());
+    EXPECT_EQ(r.body, CodePage::toWindows1252(QString(lines).remove(QLatin1Char('\r'))));
+
+    const HttpReply huge = http.post("/sms/gruppenv2/gruppenv2.php", body + QByteArray(2 * 1024 * 1024, 'x'));
+    EXPECT_EQ(huge.status, 413);
+    EXPECT_EQ(huge.contentType, "text/plain; charset=windows-1252");
+}
+
 TEST_F(ServicePages, CreditShopSellsPackagesThatGrowTheBalance) {
     const QByteArray query = "/sms/buyCredits.php?email=demo@velvox.example&passwort=velvox&backcolor=D4D0C8";
     const QString html = page(http.get(query));
