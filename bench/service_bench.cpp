@@ -28,8 +28,15 @@ public:
             return;
         m_dir = dirTemplate;
         const std::string db = m_dir + "/bench.db";
-        const char* argv[] = {VELVOX_SERVICE_BINARY, "--listen", "127.0.0.1:0", "--db", db.c_str(), "--seed",
-                              "--set-credits", "demo@velvox.example=2000000000", nullptr};
+        const char* argv[] = {VELVOX_SERVICE_BINARY,
+                              "--listen",
+                              "127.0.0.1:0",
+                              "--db",
+                              db.c_str(),
+                              "--seed",
+                              "--set-credits",
+                              "demo@velvox.example=2000000000",
+                              nullptr};
         int out[2];
         if (pipe(out) != 0)
             return;
@@ -38,7 +45,8 @@ public:
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, out[0]);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        const int rc = posix_spawn(&m_pid, argv[0], &actions, nullptr, const_cast<char* const*>(argv), environ);
+        const int rc =
+            posix_spawn(&m_pid, argv[0], &actions, nullptr, const_cast<char* const*>(argv), environ);
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
         if (rc != 0) {

@@ -25,8 +25,8 @@ constexpr std::string_view kPasswordAlphabet = "abcdefghjkmnpqrstuvwxyzABCDEFGHJ
 
 bool plausibleEmail(const std::string& e) {
     const auto at = e.find('@');
-    return at != std::string::npos && at > 0 && at + 1 < e.size() && e.find('@', at + 1) == std::string::npos &&
-           e.find(' ') == std::string::npos;
+    return at != std::string::npos && at > 0 && at + 1 < e.size() &&
+           e.find('@', at + 1) == std::string::npos && e.find(' ') == std::string::npos;
 }
 
 void smsCount(Context& ctx, const httplib::Request& req, httplib::Response& res) {
@@ -57,8 +57,8 @@ void checkUser(Context& ctx, const httplib::Request& req, httplib::Response& res
 
 void createUser(Context& ctx, const httplib::Request& req, httplib::Response& res) {
     const auto form = requestForm(req, res,
-                                  {"name", "vorname", "firma", "email", "telefon", "fax", "strasse", "plz", "ort",
-                                   "land", "gutschein", "referer"});
+                                  {"name", "vorname", "firma", "email", "telefon", "fax", "strasse", "plz",
+                                   "ort", "land", "gutschein", "referer"});
     if (!form)
         return;
     Registration r;
@@ -89,8 +89,8 @@ void createUser(Context& ctx, const httplib::Request& req, httplib::Response& re
     accounts::create(ctx.db, r, password, kWelcomeCredits, false);
     outbox::send(ctx.db, r.email, "Ihr neues Konto",
                  "Guten Tag " + r.vorname + " " + r.name + ",\r\n\r\nIhr Konto wurde angelegt. " +
-                     "Ihr persönliches Kennwort lautet: " + password + "\r\n\r\nIhr neues Konto wird mit der " +
-                     "ersten Anmeldung freigeschaltet.");
+                     "Ihr persönliches Kennwort lautet: " + password +
+                     "\r\n\r\nIhr neues Konto wird mit der " + "ersten Anmeldung freigeschaltet.");
     t.commit();
     logLine("account created: " + r.email);
     replyText(res, kOk);

@@ -24,8 +24,8 @@ std::int64_t create(Database& db, const Registration& r, std::string_view passwo
     Statement s = db.prepare("INSERT INTO accounts (email, password, name, vorname, firma, telefon, fax, "
                              "strasse, plz, ort, land, gutschein, referer, credits, activated) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    s.bindAll(r.email, password, r.name, r.vorname, r.firma, r.telefon, r.fax, r.strasse, r.plz, r.ort, r.land,
-              r.gutschein, r.referer, credits, activated);
+    s.bindAll(r.email, password, r.name, r.vorname, r.firma, r.telefon, r.fax, r.strasse, r.plz, r.ort,
+              r.land, r.gutschein, r.referer, credits, activated);
     s.run();
     return db.lastInsertId();
 }

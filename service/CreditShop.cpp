@@ -21,13 +21,15 @@ const CreditPackage* findPackage(const std::string& number) {
     return nullptr;
 }
 
-std::string packageForms(const std::string& email, const std::string& password, const std::string& backcolor) {
+std::string packageForms(const std::string& email, const std::string& password,
+                         const std::string& backcolor) {
     std::string out = "<table>\n<tr><th>Paket</th><th>Preis</th><th></th></tr>\n";
     for (const CreditPackage& p : kCreditPackages) {
         out += "<tr><td>" + std::to_string(p.credits) + " Credits</td><td>" + html::escape(p.price) +
                "</td><td><form method=\"post\" action=\"" + paths::kBuyCredits + "\">" +
                html::hiddenField("email", email) + html::hiddenField("passwort", password) +
-               html::hiddenField("backcolor", backcolor) + html::hiddenField("paket", std::to_string(p.number)) +
+               html::hiddenField("backcolor", backcolor) +
+               html::hiddenField("paket", std::to_string(p.number)) +
                "<input type=\"submit\" value=\"Kaufen\"></form></td></tr>\n";
     }
     return out + "</table>\n";

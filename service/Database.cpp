@@ -62,14 +62,18 @@ void Statement::run() {
     }
 }
 
-std::int64_t Statement::integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
+std::int64_t Statement::integer(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
 
 std::string Statement::text(int column) const {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     return p ? std::string(p, std::size_t(sqlite3_column_bytes(m_stmt, column))) : std::string();
 }
 
-bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
 
 Database::Database(const std::string& path) {
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
@@ -94,7 +98,9 @@ Database::Database(const std::string& path) {
     }
 }
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::close() {
     for (auto& [sql, stmt] : m_cache)
@@ -125,9 +131,13 @@ void Database::exec(const char* sql) {
     }
 }
 
-std::int64_t Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+std::int64_t Database::lastInsertId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
 
-int Database::changes() const { return sqlite3_changes(m_db); }
+int Database::changes() const {
+    return sqlite3_changes(m_db);
+}
 
 int Database::userVersion() {
     Statement s = prepare("PRAGMA user_version");
@@ -138,7 +148,9 @@ void Database::fail(const char* what) const {
     throw DatabaseError(std::string("SQLite ") + what + ": " + sqlite3_errmsg(m_db));
 }
 
-Transaction::Transaction(Database& db) : m_db(db) { m_db.exec("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& db) : m_db(db) {
+    m_db.exec("BEGIN IMMEDIATE");
+}
 
 Transaction::~Transaction() {
     if (!m_done) {

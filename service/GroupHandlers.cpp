@@ -21,8 +21,8 @@ std::string groupList(const std::vector<WebGroup>& list) {
         return "<p>Sie haben noch keine Gruppen angelegt.</p>\n";
     std::string out = "<table>\n<tr><th>Gruppe</th><th>Einträge</th></tr>\n";
     for (const WebGroup& g : list) {
-        out += "<tr><td><a href=\"" + html::escape("http://gruppe//" + g.fileName) + "\">" + html::escape(g.name) +
-               "</a></td><td>" + std::to_string(g.members) + "</td></tr>\n";
+        out += "<tr><td><a href=\"" + html::escape("http://gruppe//" + g.fileName) + "\">" +
+               html::escape(g.name) + "</a></td><td>" + std::to_string(g.members) + "</td></tr>\n";
     }
     return out + "</table>\n";
 }
@@ -55,7 +55,8 @@ std::string createGroup(Database& db, std::int64_t accountId, const FormData& fo
 
 // GET shows the page; a POST (body given) creates a group first.
 void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res, const std::string* body) {
-    const auto form = body ? formFromBytes(*body, res, {"email", "passwort"}) : requestForm(req, res, {"email", "passwort"});
+    const auto form = body ? formFromBytes(*body, res, {"email", "passwort"})
+                           : requestForm(req, res, {"email", "passwort"});
     if (!form)
         return;
     const std::string email = *form->value("email");
@@ -70,9 +71,9 @@ void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res
     std::string notice;
     if (body)
         notice = createGroup(ctx.db, account->id, *form);
-    page.body = "<h1>Gruppen</h1>\n" + notice +
-                "<p>Wählen Sie eine Gruppe für den Massenversand.</p>\n" + groupList(groups::list(ctx.db, account->id)) +
-                newGroupForm(email, password) + html::closeLink();
+    page.body = "<h1>Gruppen</h1>\n" + notice + "<p>Wählen Sie eine Gruppe für den Massenversand.</p>\n" +
+                groupList(groups::list(ctx.db, account->id)) + newGroupForm(email, password) +
+                html::closeLink();
     replyPage(res, html::render(page));
 }
 
@@ -92,8 +93,9 @@ void groupFile(Context& ctx, const httplib::Request& req, httplib::Response& res
 
 void registerGroupHandlers(httplib::Server& server, Context& ctx) {
     // The page lives in the same folder as the files: register it first.
-    server.Get(exactRoute(paths::kWebGroup),
-               [&ctx](const httplib::Request& req, httplib::Response& res) { groupPage(ctx, req, res, nullptr); });
+    server.Get(exactRoute(paths::kWebGroup), [&ctx](const httplib::Request& req, httplib::Response& res) {
+        groupPage(ctx, req, res, nullptr);
+    });
     // The library refuses form bodies over 8 KB when it reads them itself; a
     // group of a few hundred members is larger, so this handler reads its body.
     server.Post(exactRoute(paths::kWebGroup), [&ctx](const httplib::Request& req, httplib::Response& res,

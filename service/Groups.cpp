@@ -39,7 +39,8 @@ WebGroup create(Database& db, std::int64_t accountId, std::string_view name,
                 const std::vector<MsmsEntry>& members, std::string_view fileName) {
     WebGroup g{0, accountId, std::string(name), fileName.empty() ? newFileName(name) : std::string(fileName),
                int(members.size())};
-    Statement insertGroup = db.prepare("INSERT INTO web_groups (account_id, name, file_name) VALUES (?, ?, ?)");
+    Statement insertGroup =
+        db.prepare("INSERT INTO web_groups (account_id, name, file_name) VALUES (?, ?, ?)");
     insertGroup.bindAll(accountId, name, g.fileName).run();
     g.id = db.lastInsertId();
     Statement insertMember = db.prepare("INSERT INTO group_members (group_id, position, name, number, frei1, "

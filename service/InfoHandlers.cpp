@@ -1,8 +1,8 @@
 #include "InfoHandlers.h"
 
+#include "Charging.h"
 #include "Context.h"
 #include "CreditShop.h"
-#include "Charging.h"
 #include "Database.h"
 #include "Endpoints.h"
 #include "Html.h"
@@ -23,7 +23,8 @@ void newsPage(Context& ctx, httplib::Response& res) {
     if (items.empty())
         body += "<p>Zurzeit gibt es keine Neuigkeiten.</p>\n";
     for (const NewsItem& n : items) {
-        body += "<h2>" + html::escape(n.title) + "</h2>\n<p><small>" + html::escape(n.published) + "</small></p>\n<p>";
+        body += "<h2>" + html::escape(n.title) + "</h2>\n<p><small>" + html::escape(n.published) +
+                "</small></p>\n<p>";
         for (const char c : html::escape(n.body))
             body += c == '\n' ? std::string("<br>\n") : std::string(1, c);
         body += "</p>\n";
@@ -39,9 +40,10 @@ void helpPage(httplib::Response& res) {
         "<p>Wählen Sie die Vorwahl, geben Sie die Rufnummer und Ihren Text ein und klicken Sie auf "
         "Senden. Eine SMS fasst 160 Zeichen; das Euro-Zeichen und das Anführungszeichen zählen doppelt.</p>\n"
         "<h2>Kosten</h2>\n<ul>\n<li>SMS: " +
-        std::to_string(kCostPerSms) + " Credits</li>\n<li>mit Absenderkennung: " +
-        std::to_string(kCostPerSmsWithSenderId) + " Credits</li>\n<li>Antworten empfangen: +" +
-        std::to_string(kReplyExtra) + " Credit</li>\n<li>Überlange SMS: je " + std::to_string(kLongPartLength) +
+        std::to_string(kCostPerSms) +
+        " Credits</li>\n<li>mit Absenderkennung: " + std::to_string(kCostPerSmsWithSenderId) +
+        " Credits</li>\n<li>Antworten empfangen: +" + std::to_string(kReplyExtra) +
+        " Credit</li>\n<li>Überlange SMS: je " + std::to_string(kLongPartLength) +
         " Zeichen ein Teil</li>\n<li>Zustellung per Push: " + std::to_string(kPushCost) +
         " Credits</li>\n</ul>\n"
         "<h2>Massenversand und Gruppen</h2>\n"
@@ -76,12 +78,13 @@ void termsPage(httplib::Response& res) {
 
 void homePage(httplib::Response& res) {
     std::string links;
-    for (const auto& [path, label] : {std::pair{paths::kHelppage, "Hilfe"}, std::pair{paths::kNews, "Neuigkeiten"},
-                                      std::pair{paths::kAgb, "AGB"}})
+    for (const auto& [path, label] : {std::pair{paths::kHelppage, "Hilfe"},
+                                      std::pair{paths::kNews, "Neuigkeiten"}, std::pair{paths::kAgb, "AGB"}})
         links += std::string("<li><a href=\"") + path + "\">" + label + "</a></li>\n";
-    const std::string body = "<h1>Velvox SMS-Dienst</h1>\n"
-                             "<p>SMS versenden direkt vom Desktop: einzeln, an Gruppen oder zum Termin.</p>\n<ul>\n" +
-                             links + "</ul>\n";
+    const std::string body =
+        "<h1>Velvox SMS-Dienst</h1>\n"
+        "<p>SMS versenden direkt vom Desktop: einzeln, an Gruppen oder zum Termin.</p>\n<ul>\n" +
+        links + "</ul>\n";
     replyPage(res, html::render({"Velvox", {}, body}));
 }
 
@@ -96,7 +99,10 @@ void registerInfoHandlers(httplib::Server& server, Context& ctx) {
     });
     server.Get(exactRoute(paths::kNews),
                [&ctx](const httplib::Request&, httplib::Response& res) { newsPage(ctx, res); });
-    server.Get(exactRoute(paths::kHelppage), [](const httplib::Request&, httplib::Response& res) { helpPage(res); });
-    server.Get(exactRoute(paths::kAgb), [](const httplib::Request&, httplib::Response& res) { termsPage(res); });
-    server.Get(exactRoute(paths::kHomepage), [](const httplib::Request&, httplib::Response& res) { homePage(res); });
+    server.Get(exactRoute(paths::kHelppage),
+               [](const httplib::Request&, httplib::Response& res) { helpPage(res); });
+    server.Get(exactRoute(paths::kAgb),
+               [](const httplib::Request&, httplib::Response& res) { termsPage(res); });
+    server.Get(exactRoute(paths::kHomepage),
+               [](const httplib::Request&, httplib::Response& res) { homePage(res); });
 }

@@ -4,7 +4,9 @@
 
 namespace msms {
 
-std::string toLine(const MsmsEntry& e) { return e.name + ';' + e.number + ';' + e.frei1 + ';' + e.frei2 + ';'; }
+std::string toLine(const MsmsEntry& e) {
+    return e.name + ';' + e.number + ';' + e.frei1 + ';' + e.frei2 + ';';
+}
 
 std::optional<MsmsEntry> fromLine(std::string_view line, std::string* error) {
     if (!line.empty() && line.back() == '\r')

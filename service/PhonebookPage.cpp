@@ -39,9 +39,10 @@ void phonebookPage(Context& ctx, const httplib::Request& req, httplib::Response&
         return replyPage(res, html::render(page));
     }
     const auto entries = phonebook::list(ctx.db, account->id);
-    page.body = "<h1>Telefonbuch</h1>\n<p>Klicken Sie auf einen Namen, um ihn als Empfänger zu übernehmen.</p>\n" +
-                bookSection("Privates Telefonbuch", entries, "private") +
-                bookSection("Öffentliches Telefonbuch", entries, "public") + html::closeLink();
+    page.body =
+        "<h1>Telefonbuch</h1>\n<p>Klicken Sie auf einen Namen, um ihn als Empfänger zu übernehmen.</p>\n" +
+        bookSection("Privates Telefonbuch", entries, "private") +
+        bookSection("Öffentliches Telefonbuch", entries, "public") + html::closeLink();
     replyPage(res, html::render(page));
 }
 

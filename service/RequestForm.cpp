@@ -6,8 +6,8 @@
 
 std::optional<FormData> requestForm(const httplib::Request& req, httplib::Response& res,
                                     std::initializer_list<const char*> required) {
-    return formFromBytes(req.method == "POST" ? std::string_view(req.body) : FormData::queryOf(req.target), res,
-                         required);
+    return formFromBytes(req.method == "POST" ? std::string_view(req.body) : FormData::queryOf(req.target),
+                         res, required);
 }
 
 std::optional<FormData> formFromBytes(std::string_view raw, httplib::Response& res,

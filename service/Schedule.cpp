@@ -55,8 +55,8 @@ bool isDateTime(const std::string& s) {
         return false;
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     return digitsAt(s, 0, 4, year) && digitsAt(s, 5, 2, month) && digitsAt(s, 8, 2, day) &&
-           digitsAt(s, 11, 2, hour) && digitsAt(s, 14, 2, minute) && digitsAt(s, 17, 2, second) && month >= 1 &&
-           month <= 12 && day >= 1 && day <= 31 && hour <= 23 && minute <= 59 && second <= 59;
+           digitsAt(s, 11, 2, hour) && digitsAt(s, 14, 2, minute) && digitsAt(s, 17, 2, second) &&
+           month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour <= 23 && minute <= 59 && second <= 59;
 }
 
 std::string scheduleProblem(const SendRequest& r) {

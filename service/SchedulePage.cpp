@@ -15,8 +15,8 @@
 
 namespace {
 
-std::string jobTable(const std::vector<ScheduledJob>& jobs, const std::string& email, const std::string& password,
-                     const std::string& backcolor) {
+std::string jobTable(const std::vector<ScheduledJob>& jobs, const std::string& email,
+                     const std::string& password, const std::string& backcolor) {
     if (jobs.empty())
         return "<p>Es gibt keine aktiven SMS - Aufträge.</p>\n";
     std::string out = "<table>\n<tr><th>Nr.</th><th>Start</th><th>Wiederholung</th><th>Ende</th>"
@@ -24,10 +24,11 @@ std::string jobTable(const std::vector<ScheduledJob>& jobs, const std::string& e
     for (const ScheduledJob& j : jobs) {
         out += "<tr><td>" + std::to_string(j.id) + "</td><td>" + html::escape(j.startTime) + "</td><td>" +
                html::escape(j.cronString) + "</td><td>" + html::escape(j.endTime) + "</td><td>" +
-               html::escape(j.recipientName) + " " + html::escape(j.recipient) + "</td><td>" + html::escape(j.text) +
-               "</td><td><form method=\"post\" action=\"" + paths::kEditCronSms + "\">" +
-               html::hiddenField("email", email) + html::hiddenField("kennwort", password) +
-               html::hiddenField("backcolor", backcolor) + html::hiddenField("loeschen", std::to_string(j.id)) +
+               html::escape(j.recipientName) + " " + html::escape(j.recipient) + "</td><td>" +
+               html::escape(j.text) + "</td><td><form method=\"post\" action=\"" + paths::kEditCronSms +
+               "\">" + html::hiddenField("email", email) + html::hiddenField("kennwort", password) +
+               html::hiddenField("backcolor", backcolor) +
+               html::hiddenField("loeschen", std::to_string(j.id)) +
                "<input type=\"submit\" value=\"Löschen\"></form></td></tr>\n";
     }
     return out + "</table>\n";
@@ -36,7 +37,8 @@ std::string jobTable(const std::vector<ScheduledJob>& jobs, const std::string& e
 std::string deleteJob(Database& db, std::int64_t accountId, const std::string& idText) {
     std::int64_t id = 0;
     const auto [end, ec] = std::from_chars(idText.data(), idText.data() + idText.size(), id);
-    if (ec != std::errc() || end != idText.data() + idText.size() || !scheduledJobs::markDeleted(db, accountId, id))
+    if (ec != std::errc() || end != idText.data() + idText.size() ||
+        !scheduledJobs::markDeleted(db, accountId, id))
         return "<p class=\"error\">Diesen Auftrag gibt es nicht.</p>\n";
     return "<p class=\"notice\">Der Auftrag Nr. " + std::to_string(id) + " wurde gelöscht.</p>\n";
 }

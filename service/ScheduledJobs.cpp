@@ -14,12 +14,14 @@ std::int64_t insert(Database& db, std::int64_t accountId, const ScheduledJob& jo
 }
 
 std::vector<ScheduledJob> active(Database& db, std::int64_t accountId) {
-    Statement s = db.prepare("SELECT id, message_id, start_time, cron_string, end_time, text, recipient, "
-                             "recipient_name FROM scheduled_jobs WHERE account_id = ? AND deleted = 0 ORDER BY id");
+    Statement s =
+        db.prepare("SELECT id, message_id, start_time, cron_string, end_time, text, recipient, "
+                   "recipient_name FROM scheduled_jobs WHERE account_id = ? AND deleted = 0 ORDER BY id");
     s.bindAll(accountId);
     std::vector<ScheduledJob> out;
     while (s.step())
-        out.push_back({s.integer(0), s.integer(1), s.text(2), s.text(3), s.text(4), s.text(5), s.text(6), s.text(7)});
+        out.push_back(
+            {s.integer(0), s.integer(1), s.text(2), s.text(3), s.text(4), s.text(5), s.text(6), s.text(7)});
     return out;
 }
 

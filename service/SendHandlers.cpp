@@ -25,7 +25,9 @@ namespace {
 constexpr const char* kAccepted = "wurde erfolgreich an das Gateway übermittelt.";
 constexpr const char* kCreated = "wurde angelegt.";
 
-std::string refusal(std::string_view reason) { return "Fehler;" + std::string(reason); }
+std::string refusal(std::string_view reason) {
+    return "Fehler;" + std::string(reason);
+}
 
 // "00", a country code and a national number: digits only.
 bool isInternationalNumber(const std::string& n) {
@@ -40,12 +42,15 @@ bool isInternationalNumber(const std::string& n) {
 
 std::string lengthRefusal(charging::Charge::Problem p) {
     switch (p) {
-    case charging::Charge::Empty: return "Die Nachricht enthält keinen Text.";
-    case charging::Charge::TooLong: return "Die Nachricht ist länger als 1500 Zeichen.";
+    case charging::Charge::Empty:
+        return "Die Nachricht enthält keinen Text.";
+    case charging::Charge::TooLong:
+        return "Die Nachricht ist länger als 1500 Zeichen.";
     case charging::Charge::NeedsLong:
         return "Die Nachricht ist länger als 160 Zeichen. Längere Texte werden nur als Überlange-SMS "
                "angenommen.";
-    case charging::Charge::None: break;
+    case charging::Charge::None:
+        break;
     }
     return {};
 }
@@ -77,7 +82,8 @@ std::string process(Database& db, const SendRequest& r, const std::string& rawBo
         return refusal(lengthRefusal(c.problem));
     if (account->credits < c.cost)
         return refusal("Ihr Guthaben von " + std::to_string(account->credits) +
-                       " Credits reicht für diese Nachricht (" + std::to_string(c.cost) + " Credits) nicht aus.");
+                       " Credits reicht für diese Nachricht (" + std::to_string(c.cost) +
+                       " Credits) nicht aus.");
 
     accounts::addCredits(db, account->id, -c.cost);
     MessageRecord m;
@@ -99,7 +105,8 @@ std::string process(Database& db, const SendRequest& r, const std::string& rawBo
     std::int64_t jobId = 0;
     if (r.scheduled)
         jobId = scheduledJobs::insert(
-            db, account->id, {0, messageId, r.term, r.cronjobstring, r.enddate, r.text, r.empfaenger, r.empfaengername});
+            db, account->id,
+            {0, messageId, r.term, r.cronjobstring, r.enddate, r.text, r.empfaenger, r.empfaengername});
 
     if (r.confirmByMail())
         outbox::send(db, account->email, "Einlieferungsbestätigung",
@@ -121,7 +128,8 @@ std::string process(Database& db, const SendRequest& r, const std::string& rawBo
     }
     if (c.parts > 1)
         reply += ";Teile: " + std::to_string(c.parts);
-    reply += ";Nachricht Nr. " + std::to_string(messageId) + ";Abgebuchte Credits: " + std::to_string(c.cost) +
+    reply += ";Nachricht Nr. " + std::to_string(messageId) +
+             ";Abgebuchte Credits: " + std::to_string(c.cost) +
              ";Restguthaben: " + std::to_string(account->credits - c.cost) + " Credits";
     return reply;
 }
@@ -143,8 +151,9 @@ void handle(Context& ctx, const httplib::Request& req, httplib::Response& res, b
 } // namespace
 
 void registerSendHandlers(httplib::Server& server, Context& ctx) {
-    server.Post(exactRoute(paths::kSendSms),
-                [&ctx](const httplib::Request& req, httplib::Response& res) { handle(ctx, req, res, false); });
+    server.Post(exactRoute(paths::kSendSms), [&ctx](const httplib::Request& req, httplib::Response& res) {
+        handle(ctx, req, res, false);
+    });
     server.Post(exactRoute(paths::kCronSms),
                 [&ctx](const httplib::Request& req, httplib::Response& res) { handle(ctx, req, res, true); });
 }

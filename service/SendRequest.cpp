@@ -2,7 +2,6 @@
 
 #include "FormData.h"
 
-
 const std::array<SendField, 20> kSendFields = {{
     {"email", &SendRequest::email, false},
     {"kennwort", &SendRequest::kennwort, false},
@@ -28,7 +27,9 @@ const std::array<SendField, 20> kSendFields = {{
 
 namespace {
 
-bool isFlag(const std::string& v) { return v == "true" || v == "false"; }
+bool isFlag(const std::string& v) {
+    return v == "true" || v == "false";
+}
 
 } // namespace
 
@@ -40,7 +41,8 @@ std::optional<SendRequest> SendRequest::fromForm(const FormData& form, bool sche
             continue;
         const std::size_t n = form.count(f.name);
         if (n != 1) {
-            *error = std::string("Ungültige Anfrage: das Feld \"") + f.name + (n == 0 ? "\" fehlt." : "\" ist doppelt.");
+            *error = std::string("Ungültige Anfrage: das Feld \"") + f.name +
+                     (n == 0 ? "\" fehlt." : "\" ist doppelt.");
             return std::nullopt;
         }
         r.*f.member = *form.value(f.name);

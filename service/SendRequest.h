@@ -10,9 +10,9 @@ class FormData;
 // UTF-8, exactly as they arrived (booleans stay "true"/"false", skippush
 // "0"/"1").
 struct SendRequest {
-    std::string email, kennwort, firma, empfaenger, empfaengername, privateBook, publicBook, skippush, version,
-        text, absenderkennung, absender, statusmeldung, antwort, einlieferung, referer, term, cronjobstring,
-        enddate, longSms;
+    std::string email, kennwort, firma, empfaenger, empfaengername, privateBook, publicBook, skippush,
+        version, text, absenderkennung, absender, statusmeldung, antwort, einlieferung, referer, term,
+        cronjobstring, enddate, longSms;
     bool scheduled = false; // term, cronjobstring and enddate are set only then
 
     bool wantsPrivateEntry() const { return privateBook == "true"; }

@@ -35,13 +35,20 @@ public:
 
 const char* statusText(int status) {
     switch (status) {
-    case 400: return "Ungültige Anfrage.";
-    case 404: return "Diese Adresse gibt es nicht.";
-    case 405: return "Diese Methode wird hier nicht unterstützt.";
-    case 413: return "Die Anfrage ist zu groß.";
-    case 414: return "Die Adresse ist zu lang.";
-    case 500: return "Interner Fehler des Dienstes.";
-    default: return "Die Anfrage konnte nicht bearbeitet werden.";
+    case 400:
+        return "Ungültige Anfrage.";
+    case 404:
+        return "Diese Adresse gibt es nicht.";
+    case 405:
+        return "Diese Methode wird hier nicht unterstützt.";
+    case 413:
+        return "Die Anfrage ist zu groß.";
+    case 414:
+        return "Die Adresse ist zu lang.";
+    case 500:
+        return "Interner Fehler des Dienstes.";
+    default:
+        return "Die Anfrage konnte nicht bearbeitet werden.";
     }
 }
 
@@ -49,7 +56,8 @@ const char* statusText(int status) {
 
 Service::Service(Database& db, ServiceConfig config, const TlsFiles* tls) : m_context{db, std::move(config)} {
     if (tls) {
-        auto server = std::make_unique<Listener<httplib::SSLServer>>(tls->certificate.c_str(), tls->key.c_str());
+        auto server =
+            std::make_unique<Listener<httplib::SSLServer>>(tls->certificate.c_str(), tls->key.c_str());
         m_widenBacklog = [s = server.get()] { s->widenBacklog(); };
         m_server = std::move(server);
     } else {
@@ -62,7 +70,9 @@ Service::Service(Database& db, ServiceConfig config, const TlsFiles* tls) : m_co
 
 Service::~Service() = default;
 
-bool Service::valid() const { return m_server->is_valid(); }
+bool Service::valid() const {
+    return m_server->is_valid();
+}
 
 void Service::configure() {
     httplib::Server& s = *m_server;
@@ -78,8 +88,8 @@ void Service::configure() {
 
     // Replies the library makes itself (404, 413, ...) get a plain-text body
     // like ours; replies that already carry a body stay as they are.
-    s.set_error_handler(httplib::Server::HandlerWithResponse(
-        [](const httplib::Request&, httplib::Response& res) {
+    s.set_error_handler(
+        httplib::Server::HandlerWithResponse([](const httplib::Request&, httplib::Response& res) {
             if (!res.body.empty())
                 return httplib::Server::HandlerResponse::Unhandled;
             replyError(res, res.status, statusText(res.status));
@@ -127,4 +137,6 @@ bool Service::run() {
     return ok;
 }
 
-void Service::stop() { m_server->stop(); }
+void Service::stop() {
+    m_server->stop();
+}

@@ -5,7 +5,9 @@ namespace utf8 {
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
 } // namespace
 
 char32_t next(std::string_view s, std::size_t& pos) {

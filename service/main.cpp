@@ -8,9 +8,9 @@
 #include "Seed.h"
 #include "Service.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <chrono>
 #include <iostream>
 #include <memory>
 #include <pthread.h>

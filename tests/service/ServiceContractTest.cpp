@@ -15,15 +15,21 @@
 
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
+QString u8(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class ServiceContract : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(service.isRunning()) << service.errorString().toStdString(); }
 
     HttpReply send(const SendForm& f) { return http.post(f.scheduled ? kCronPath : kSendPath, f.body()); }
-    qint64 balance() { return http.get("/sms/count.php?email=demo@velvox.example").text().trimmed().toLongLong(); }
-    qint64 messageCount() { return service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toLongLong(); }
+    qint64 balance() {
+        return http.get("/sms/count.php?email=demo@velvox.example").text().trimmed().toLongLong();
+    }
+    qint64 messageCount() {
+        return service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toLongLong();
+    }
 
     // A reply the client reads: status 200 and Windows-1252 plain text.
     static void expectClientReply(const HttpReply& r) {
@@ -51,17 +57,29 @@ TEST_F(ServiceContract, WorkedExampleArrivesFieldByField) {
     expectClientReply(r);
     EXPECT_TRUE(r.text().contains(u8(kAcceptedPhrase))) << r.text().toStdString();
 
-    const auto rows = service.query(QStringLiteral(
-        "SELECT email, kennwort, firma, empfaenger, empfaengername, private, public, skippush, version, text, "
-        "absenderkennung, absender, statusmeldung, antwort, einlieferung, referer, term, cronjobstring, enddate, "
-        "long, body, endpoint, status, parts, cost FROM messages"));
+    const auto rows =
+        service.query(QStringLiteral("SELECT email, kennwort, firma, empfaenger, empfaengername, private, "
+                                     "public, skippush, version, text, "
+                                     "absenderkennung, absender, statusmeldung, antwort, einlieferung, "
+                                     "referer, term, cronjobstring, enddate, "
+                                     "long, body, endpoint, status, parts, cost FROM messages"));
     ASSERT_EQ(rows.size(), 1);
     const QVariantList& m = rows.first();
-    const QStringList expected = {QStringLiteral("demo@velvox.example"), QStringLiteral("velvox"), QStringLiteral(" "),
-                                  QStringLiteral("00491701234567"), u8("Team Süd"), QStringLiteral("false"),
-                                  QStringLiteral("false"), QStringLiteral("1"), QStringLiteral("3.0.99"),
-                                  QStringLiteral("50% & more + less"), QStringLiteral("false"), QString(),
-                                  QStringLiteral("false"), QStringLiteral("false"), QStringLiteral("false"),
+    const QStringList expected = {QStringLiteral("demo@velvox.example"),
+                                  QStringLiteral("velvox"),
+                                  QStringLiteral(" "),
+                                  QStringLiteral("00491701234567"),
+                                  u8("Team Süd"),
+                                  QStringLiteral("false"),
+                                  QStringLiteral("false"),
+                                  QStringLiteral("1"),
+                                  QStringLiteral("3.0.99"),
+                                  QStringLiteral("50% & more + less"),
+                                  QStringLiteral("false"),
+                                  QString(),
+                                  QStringLiteral("false"),
+                                  QStringLiteral("false"),
+                                  QStringLiteral("false"),
                                   QStringLiteral("Velvox")};
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(m[i].toString(), expected[i]) << "column " << i;
@@ -116,13 +134,15 @@ TEST_F(ServiceContract, ScheduledSendsStoreTheirScheduleAndChargeLikeASend) {
         expectedBalance -= 10;
     }
     // The body carried the schedule with its blanks as "%20".
-    EXPECT_TRUE(service.scalar(QStringLiteral("SELECT body FROM messages ORDER BY id LIMIT 1"))
-                    .toByteArray()
-                    .contains("&term=2015-12-01%2008:30:00&cronjobstring=30%2008%20*%20*%20*&enddate=3&long="));
+    EXPECT_TRUE(
+        service.scalar(QStringLiteral("SELECT body FROM messages ORDER BY id LIMIT 1"))
+            .toByteArray()
+            .contains("&term=2015-12-01%2008:30:00&cronjobstring=30%2008%20*%20*%20*&enddate=3&long="));
 
-    const auto rows = service.query(QStringLiteral(
-        "SELECT m.term, m.cronjobstring, m.enddate, m.endpoint, m.status, j.start_time, j.cron_string, j.end_time, "
-        "j.text, j.recipient, j.deleted FROM messages m JOIN scheduled_jobs j ON j.message_id = m.id ORDER BY m.id"));
+    const auto rows = service.query(QStringLiteral("SELECT m.term, m.cronjobstring, m.enddate, m.endpoint, "
+                                                   "m.status, j.start_time, j.cron_string, j.end_time, "
+                                                   "j.text, j.recipient, j.deleted FROM messages m JOIN "
+                                                   "scheduled_jobs j ON j.message_id = m.id ORDER BY m.id"));
     ASSERT_EQ(rows.size(), 3);
     for (int i = 0; i < 3; ++i) {
         const QVariantList& row = rows[i];
@@ -160,11 +180,13 @@ TEST_F(ServiceContract, BalanceFallsByWhatTheClientReckons) {
         {"sender id and replies", form([](SendForm& f) { f.senderId = true, f.reply = true; }), 15},
         {"160 counted, one SMS", form([](SendForm& f) { f.text = QString(80, QLatin1Char('"')); }), 10},
         {"long, 400 counted = 3 parts with sender id",
-         form([](SendForm& f) { f.text = QString(400, QLatin1Char('x')), f.longSms = f.senderId = true; }), 42},
-        {"long, 100 euro signs = 200 counted = 2 parts", form([&](SendForm& f) { f.text = euros, f.longSms = true; }),
-         20},
-        {"push to a registered number",
-         form([](SendForm& f) { f.push = true, f.recipient = ServiceProcess::demoPushNumber(), f.senderId = true; }),
+         form([](SendForm& f) { f.text = QString(400, QLatin1Char('x')), f.longSms = f.senderId = true; }),
+         42},
+        {"long, 100 euro signs = 200 counted = 2 parts",
+         form([&](SendForm& f) { f.text = euros, f.longSms = true; }), 20},
+        {"push to a registered number", form([](SendForm& f) {
+             f.push = true, f.recipient = ServiceProcess::demoPushNumber(), f.senderId = true;
+         }),
          5},
         {"push switched off", form([](SendForm& f) { f.recipient = ServiceProcess::demoPushNumber(); }), 10},
         {"push to a number without the app", form([](SendForm& f) { f.push = true; }), 10},
@@ -177,10 +199,12 @@ TEST_F(ServiceContract, BalanceFallsByWhatTheClientReckons) {
         ASSERT_TRUE(r.text().contains(u8(kAcceptedPhrase))) << r.text().toStdString();
         EXPECT_EQ(chargedCredits(r.text()), c.cost);
         EXPECT_EQ(balance(), before - c.cost);
-        EXPECT_EQ(service.scalar(QStringLiteral("SELECT cost FROM messages ORDER BY id DESC LIMIT 1")).toInt(),
-                  c.cost);
+        EXPECT_EQ(
+            service.scalar(QStringLiteral("SELECT cost FROM messages ORDER BY id DESC LIMIT 1")).toInt(),
+            c.cost);
     }
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages WHERE status = 'push'")).toInt(), 1);
+    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages WHERE status = 'push'")).toInt(),
+              1);
 }
 
 TEST_F(ServiceContract, RefusalsAreShownToTheUserAndChargeNothing) {
@@ -197,10 +221,12 @@ TEST_F(ServiceContract, RefusalsAreShownToTheUserAndChargeNothing) {
         {"wrong password", form([](SendForm& f) { f.password = QStringLiteral("falsch"); })},
         {"password in other letter case", form([](SendForm& f) { f.password = QStringLiteral("VELVOX"); })},
         {"unknown account", form([](SendForm& f) { f.email = QStringLiteral("niemand@velvox.example"); })},
-        {"recipient not international", form([](SendForm& f) { f.recipient = QStringLiteral("01701234567"); })},
+        {"recipient not international",
+         form([](SendForm& f) { f.recipient = QStringLiteral("01701234567"); })},
         {"empty text", form([](SendForm& f) { f.text.clear(); })},
         {"161 counted without long", form([](SendForm& f) { f.text = QString(161, QLatin1Char('x')); })},
-        {"over 1500 counted", form([](SendForm& f) { f.text = QString(1501, QLatin1Char('x')), f.longSms = true; })},
+        {"over 1500 counted",
+         form([](SendForm& f) { f.text = QString(1501, QLatin1Char('x')), f.longSms = true; })},
         {"schedule with an empty cron field", form([](SendForm& f) {
              f.scheduled = true, f.term = QStringLiteral("2015-12-01 09:00:00"),
              f.cron = QStringLiteral("00 09  * 2"), f.end = QStringLiteral("3");
@@ -256,8 +282,9 @@ TEST_F(ServiceContract, SendFillsThePhoneBooksAndConfirmsByMail) {
     EXPECT_EQ(rows[0][0].toString(), QStringLiteral("private"));
     EXPECT_EQ(rows[1][0].toString(), QStringLiteral("public"));
     EXPECT_EQ(rows[0][1].toString(), u8("Jörg Groß"));
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM outbox WHERE recipient = ?"),
-                             {ServiceProcess::demoEmail()})
+    EXPECT_EQ(service
+                  .scalar(QStringLiteral("SELECT count(*) FROM outbox WHERE recipient = ?"),
+                          {ServiceProcess::demoEmail()})
                   .toInt(),
               1);
 }
@@ -277,16 +304,16 @@ TEST_F(ServiceContract, NewAccountIsCheckedWithTheMailedPassword) {
     // The wizard's request: every key present, values URL-encoded
     // (Windows-1252 "%XX"), optional ones empty.
     const QString email = QStringLiteral("neu+test@velvox.example");
-    const QByteArray create = "/sms/createUser.php?name=" + percentEncode(u8("Müller")) + "&vorname=Anna&firma=" +
-                              "&email=" + percentEncode(email) + "&telefon=&fax=&strasse=" +
-                              percentEncode(u8("Hauptstraße 5")) + "&plz=10115&ort=Berlin&land=&gutschein=" +
-                              "&referer=Velvox";
+    const QByteArray create = "/sms/createUser.php?name=" + percentEncode(u8("Müller")) +
+                              "&vorname=Anna&firma=" + "&email=" + percentEncode(email) +
+                              "&telefon=&fax=&strasse=" + percentEncode(u8("Hauptstraße 5")) +
+                              "&plz=10115&ort=Berlin&land=&gutschein=" + "&referer=Velvox";
     HttpReply r = http.get(create);
     expectClientReply(r);
     EXPECT_EQ(r.text().trimmed(), QStringLiteral("0"));
 
-    const auto account =
-        service.query(QStringLiteral("SELECT name, strasse, credits, activated FROM accounts WHERE email = ?"), {email});
+    const auto account = service.query(
+        QStringLiteral("SELECT name, strasse, credits, activated FROM accounts WHERE email = ?"), {email});
     ASSERT_EQ(account.size(), 1);
     EXPECT_EQ(account[0][0].toString(), u8("Müller"));
     EXPECT_EQ(account[0][1].toString(), u8("Hauptstraße 5"));
@@ -307,7 +334,8 @@ TEST_F(ServiceContract, NewAccountIsCheckedWithTheMailedPassword) {
     r = http.get(check + percentEncode(password));
     expectClientReply(r);
     EXPECT_EQ(r.text().trimmed(), QStringLiteral("0"));
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT activated FROM accounts WHERE email = ?"), {email}).toInt(), 1);
+    EXPECT_EQ(
+        service.scalar(QStringLiteral("SELECT activated FROM accounts WHERE email = ?"), {email}).toInt(), 1);
     EXPECT_TRUE(http.post(kSendPath, f.body()).text().contains(u8(kAcceptedPhrase)));
 
     // The same address again, and a registration without a street.
@@ -444,10 +472,11 @@ TEST(ServiceLifecycle, RefusesBadCommandLinesAndForeignDatabases) {
     EXPECT_TRUE(refused.log().contains(QStringLiteral("newer"))) << refused.log().toStdString();
 
     // Options that make no sense end the program before it listens.
-    for (const QStringList& args : {QStringList{QStringLiteral("--tls-cert"), dir.filePath(QStringLiteral("x"))},
-                                    QStringList{QStringLiteral("--info-version"), QStringLiteral("viele")},
-                                    QStringList{QStringLiteral("--set-credits"), QStringLiteral("nobody")},
-                                    QStringList{QStringLiteral("--bogus")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--tls-cert"), dir.filePath(QStringLiteral("x"))},
+          QStringList{QStringLiteral("--info-version"), QStringLiteral("viele")},
+          QStringList{QStringLiteral("--set-credits"), QStringLiteral("nobody")},
+          QStringList{QStringLiteral("--bogus")}}) {
         ServiceProcess::Options bad;
         bad.extraArgs = args;
         ServiceProcess s(bad);

@@ -6,7 +6,9 @@
 
 #include <httplib.h>
 
-QString HttpReply::text() const { return CodePage::fromWindows1252(body); }
+QString HttpReply::text() const {
+    return CodePage::fromWindows1252(body);
+}
 
 ServiceHttp::ServiceHttp(const ServiceProcess& service)
     : m_client(std::make_unique<httplib::Client>("127.0.0.1", int(service.port()))) {
@@ -32,7 +34,9 @@ HttpReply toReply(const httplib::Result& r) {
 }
 } // namespace
 
-HttpReply ServiceHttp::get(const QByteArray& target) { return toReply(m_client->Get(target.toStdString())); }
+HttpReply ServiceHttp::get(const QByteArray& target) {
+    return toReply(m_client->Get(target.toStdString()));
+}
 
 HttpReply ServiceHttp::post(const QByteArray& target, const QByteArray& body, const char* contentType) {
     return toReply(m_client->Post(target.toStdString(), body.toStdString(), contentType));
@@ -62,14 +66,15 @@ QByteArray percentEncode(const QString& text) {
 QByteArray SendForm::body() const {
     const auto flag = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
     const auto v = encodeFormText; // the client escapes every value it inserts
-    QString s = QStringLiteral("email=") + v(email) + QStringLiteral("&kennwort=") + v(password) +
-                QStringLiteral("&firma= &empfaenger=") + v(recipient) + QStringLiteral("&empfaengername=") + v(name) +
-                QStringLiteral("&private=") + flag(privateBook) + QStringLiteral("&public=") + flag(publicBook) +
-                QStringLiteral("&skippush=") + (push ? QStringLiteral("0") : QStringLiteral("1")) +
-                QStringLiteral("&version=3.0.99&text=") + v(text) + QStringLiteral("&absenderkennung=") +
-                flag(senderId) + QStringLiteral("&absender=") + v(sender) + QStringLiteral("&statusmeldung=") +
-                flag(statusReport) + QStringLiteral("&antwort=") + flag(reply) + QStringLiteral("&einlieferung=") +
-                flag(confirmByMail) + QStringLiteral("&referer=") + v(referer);
+    QString s =
+        QStringLiteral("email=") + v(email) + QStringLiteral("&kennwort=") + v(password) +
+        QStringLiteral("&firma= &empfaenger=") + v(recipient) + QStringLiteral("&empfaengername=") + v(name) +
+        QStringLiteral("&private=") + flag(privateBook) + QStringLiteral("&public=") + flag(publicBook) +
+        QStringLiteral("&skippush=") + (push ? QStringLiteral("0") : QStringLiteral("1")) +
+        QStringLiteral("&version=3.0.99&text=") + v(text) + QStringLiteral("&absenderkennung=") +
+        flag(senderId) + QStringLiteral("&absender=") + v(sender) + QStringLiteral("&statusmeldung=") +
+        flag(statusReport) + QStringLiteral("&antwort=") + flag(reply) + QStringLiteral("&einlieferung=") +
+        flag(confirmByMail) + QStringLiteral("&referer=") + v(referer);
     if (scheduled)
         s += QStringLiteral("&term=") + v(term) + QStringLiteral("&cronjobstring=") + v(cron) +
              QStringLiteral("&enddate=") + v(end);

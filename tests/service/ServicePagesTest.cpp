@@ -12,7 +12,9 @@
 
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
+QString u8(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class ServicePages : public ::testing::Test {
 protected:
@@ -56,10 +58,12 @@ TEST_F(ServicePages, PhonebookListsContactLinksAndACloseLink) {
     f.name = QStringLiteral("Neue Kundin");
     f.privateBook = true;
     ASSERT_TRUE(http.post(kSendPath, f.body()).text().contains(u8(kAcceptedPhrase)));
-    EXPECT_TRUE(hrefs(page(http.get("/telefonbuch/telefonbuch.php?email=demo@velvox.example&passwort=velvox")))
-                    .contains(QStringLiteral("telefon://Neue%20Kundin@00491761112223")));
+    EXPECT_TRUE(
+        hrefs(page(http.get("/telefonbuch/telefonbuch.php?email=demo@velvox.example&passwort=velvox")))
+            .contains(QStringLiteral("telefon://Neue%20Kundin@00491761112223")));
 
-    const QString refused = page(http.get("/telefonbuch/telefonbuch.php?email=demo@velvox.example&passwort=x"));
+    const QString refused =
+        page(http.get("/telefonbuch/telefonbuch.php?email=demo@velvox.example&passwort=x"));
     EXPECT_FALSE(refused.contains(QStringLiteral("telefon://")));
     EXPECT_TRUE(refused.contains(QStringLiteral("close://")));
 }
@@ -69,13 +73,14 @@ TEST_F(ServicePages, PasswordsArriveUrlEncoded) {
     const QString password = u8("a&b c+d#ü");
     service.execute(QStringLiteral("UPDATE accounts SET password = ? WHERE email = ?"),
                     {password, ServiceProcess::demoEmail()});
-    const QString html =
-        page(http.get("/telefonbuch/telefonbuch.php?email=demo@velvox.example&passwort=" + percentEncode(password)));
+    const QString html = page(http.get("/telefonbuch/telefonbuch.php?email=demo@velvox.example&passwort=" +
+                                       percentEncode(password)));
     EXPECT_TRUE(html.contains(QStringLiteral("telefon://Praxis%20Nord@")));
 }
 
 TEST_F(ServicePages, GroupPageLinksEveryGroupAndTheFilesHoldMsmsLines) {
-    const QString html = page(http.get("/sms/gruppenv2/gruppenv2.php?email=demo@velvox.example&passwort=velvox"));
+    const QString html =
+        page(http.get("/sms/gruppenv2/gruppenv2.php?email=demo@velvox.example&passwort=velvox"));
     const QStringList links = hrefs(html);
     EXPECT_TRUE(links.contains(QStringLiteral("http://gruppe//team-sued.txt")));
     EXPECT_TRUE(links.contains(QStringLiteral("http://gruppe//kunden.txt")));
@@ -100,8 +105,9 @@ TEST_F(ServicePages, GroupRoundTripsThroughTheMsmsLineFormat) {
                              "abc\r\n"
                              "C;0049170000;z\r\n"
                              "Zoë Weiß;0043660000;x;y;\r\n");
-    const QByteArray body = "email=demo@velvox.example&passwort=velvox&name=" + percentEncode(u8("Läufer <A>")) +
-                            "&eintraege=" + percentEncode(lines);
+    const QByteArray body =
+        "email=demo@velvox.example&passwort=velvox&name=" + percentEncode(u8("Läufer <A>")) +
+        "&eintraege=" + percentEncode(lines);
     const QString html = page(http.post("/sms/gruppenv2/gruppenv2.php", body));
     EXPECT_TRUE(html.contains(u8("Läufer &lt;A&gt;")));
     EXPECT_FALSE(html.contains(QStringLiteral("<A>")));
@@ -122,9 +128,9 @@ TEST_F(ServicePages, GroupRoundTripsThroughTheMsmsLineFormat) {
 
     // A line that cannot be read creates no group.
     const qint64 groups = service.scalar(QStringLiteral("SELECT count(*) FROM web_groups")).toLongLong();
-    const QString refused =
-        page(http.post("/sms/gruppenv2/gruppenv2.php",
-                       "email=demo@velvox.example&passwort=velvox&name=X&eintraege=" + percentEncode(u8("abcd\n"))));
+    const QString refused = page(http.post("/sms/gruppenv2/gruppenv2.php",
+                                           "email=demo@velvox.example&passwort=velvox&name=X&eintraege=" +
+                                               percentEncode(u8("abcd\n"))));
     EXPECT_TRUE(refused.contains(QStringLiteral("class=\"error\"")));
     EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM web_groups")).toLongLong(), groups);
 }
@@ -132,7 +138,9 @@ TEST_F(ServicePages, GroupRoundTripsThroughTheMsmsLineFormat) {
 TEST_F(ServicePages, LargeGroupsFitButHugeBodiesAreRefused) {
     QString lines;
     for (int i = 0; i < 600; ++i)
-        lines += QStringLiteral("Mitglied %1;0049170%2;Freitext eins;Freitext zwei;\r\n").arg(i).arg(i, 7, 10, QLatin1Char('0'));
+        lines += QStringLiteral("Mitglied %1;0049170%2;Freitext eins;Freitext zwei;\r\n")
+                     .arg(i)
+                     .arg(i, 7, 10, QLatin1Char('0'));
     const QByteArray body =
         "email=demo@velvox.example&passwort=velvox&name=Gross&eintraege=" + percentEncode(lines);
     ASSERT_GT(body.size(), 8192); // over the HTTP library's own limit for form bodies
@@ -184,7 +192,8 @@ TEST_F(ServicePages, ScheduledSendsAreListedAndDeletedOnRequest) {
     const QVariant firstId = ids[0][0];
     const QByteArray first = firstId.toString().toLatin1();
 
-    const QByteArray query = "/terminversand/deleteSMS.php?email=demo@velvox.example&kennwort=velvox&backcolor=ECE9D8";
+    const QByteArray query =
+        "/terminversand/deleteSMS.php?email=demo@velvox.example&kennwort=velvox&backcolor=ECE9D8";
     QString html = page(http.get(query));
     EXPECT_TRUE(html.contains(QStringLiteral("Erster Auftrag")));
     EXPECT_TRUE(html.contains(QStringLiteral("Zweiter &lt;Auftrag&gt;")));
@@ -193,21 +202,28 @@ TEST_F(ServicePages, ScheduledSendsAreListedAndDeletedOnRequest) {
                               QLatin1Char('"')));
 
     // Someone else's account cannot delete it; the owner can, once.
-    ASSERT_EQ(http.get("/sms/createUser.php?name=A&vorname=B&firma=&email=c%40d.example&telefon=&fax=&strasse=S"
-                       "&plz=1&ort=O&land=&gutschein=&referer=Velvox")
-                  .text(),
-              QStringLiteral("0"));
+    ASSERT_EQ(
+        http.get("/sms/createUser.php?name=A&vorname=B&firma=&email=c%40d.example&telefon=&fax=&strasse=S"
+                 "&plz=1&ort=O&land=&gutschein=&referer=Velvox")
+            .text(),
+        QStringLiteral("0"));
     const QString other = service.outboxPassword(QStringLiteral("c@d.example"));
-    page(http.post("/terminversand/deleteSMS.php", "email=c@d.example&kennwort=" + other.toLatin1() + "&loeschen=" + first));
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT deleted FROM scheduled_jobs WHERE id = ?"), {firstId}).toInt(), 0);
+    page(http.post("/terminversand/deleteSMS.php",
+                   "email=c@d.example&kennwort=" + other.toLatin1() + "&loeschen=" + first));
+    EXPECT_EQ(
+        service.scalar(QStringLiteral("SELECT deleted FROM scheduled_jobs WHERE id = ?"), {firstId}).toInt(),
+        0);
 
     html = page(http.post("/terminversand/deleteSMS.php",
                           "email=demo@velvox.example&kennwort=velvox&backcolor=ECE9D8&loeschen=" + first));
     EXPECT_TRUE(html.contains(u8("wurde gelöscht")));
     EXPECT_FALSE(html.contains(QStringLiteral("Erster Auftrag")));
     EXPECT_TRUE(html.contains(QStringLiteral("Zweiter &lt;Auftrag&gt;")));
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT deleted FROM scheduled_jobs WHERE id = ?"), {firstId}).toInt(), 1);
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM scheduled_jobs WHERE deleted = 0")).toInt(), 1);
+    EXPECT_EQ(
+        service.scalar(QStringLiteral("SELECT deleted FROM scheduled_jobs WHERE id = ?"), {firstId}).toInt(),
+        1);
+    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM scheduled_jobs WHERE deleted = 0")).toInt(),
+              1);
 }
 
 TEST_F(ServicePages, PagesWithoutLogin) {
@@ -234,8 +250,9 @@ TEST_F(ServicePages, UserValuesAreEscapedOnEveryPage) {
     f.cron = QStringLiteral("0");
     f.end = QStringLiteral("0");
     ASSERT_TRUE(http.post(kCronPath, f.body()).text().contains(u8(kCreatedPhrase)));
-    http.post("/sms/gruppenv2/gruppenv2.php", "email=demo@velvox.example&passwort=velvox&name=" + percentEncode(evil) +
-                                                  "&eintraege=" + percentEncode(QStringLiteral("a;0049170;b;c;")));
+    http.post("/sms/gruppenv2/gruppenv2.php",
+              "email=demo@velvox.example&passwort=velvox&name=" + percentEncode(evil) +
+                  "&eintraege=" + percentEncode(QStringLiteral("a;0049170;b;c;")));
     service.execute(QStringLiteral("INSERT INTO news (number, title, body) VALUES (2, ?, ?)"), {evil, evil});
 
     const QByteArray pages[] = {
@@ -251,12 +268,13 @@ TEST_F(ServicePages, UserValuesAreEscapedOnEveryPage) {
         EXPECT_TRUE(html.contains(escaped.mid(0, 30))) << html.toStdString();
     }
     // In the contact link the name is escaped for the attribute, blanks as "%20".
-    EXPECT_TRUE(page(http.get(pages[0])).contains(
-        QStringLiteral("href=\"telefon://&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;%20&amp;%20&quot;Co&quot;@")));
+    EXPECT_TRUE(page(http.get(pages[0]))
+                    .contains(QStringLiteral("href=\"telefon://&lt;script&gt;alert(&#39;x&#39;)&lt;/"
+                                             "script&gt;%20&amp;%20&quot;Co&quot;@")));
 
     // A "backcolor" that is not a colour does not reach the style.
-    const QString shop =
-        page(http.get("/sms/buyCredits.php?email=demo@velvox.example&passwort=velvox&backcolor=red%22%3E%3Cb"));
+    const QString shop = page(
+        http.get("/sms/buyCredits.php?email=demo@velvox.example&passwort=velvox&backcolor=red%22%3E%3Cb"));
     EXPECT_FALSE(shop.contains(QStringLiteral("background-color")));
     EXPECT_FALSE(shop.contains(QStringLiteral("\"><b")));
 }

@@ -16,7 +16,9 @@
 
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
+QString u8(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class ServiceRobustness : public ::testing::Test {
 protected:
@@ -29,8 +31,9 @@ protected:
         EXPECT_EQ(r.status, 200);
         EXPECT_EQ(r.text().trimmed().toLongLong(), service.credits(ServiceProcess::demoEmail()));
         EXPECT_TRUE(service.isRunning());
-        EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")).toInt(),
-                  9);
+        EXPECT_EQ(
+            service.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")).toInt(),
+            9);
     }
 
     static void expectPlainError(const HttpReply& r) {
@@ -45,10 +48,10 @@ protected:
 };
 
 // The seventeen fields of a send request.
-constexpr const char* kFieldNames[] = {"email",    "kennwort",        "firma",    "empfaenger",    "empfaengername",
-                                       "private",  "public",          "skippush", "version",       "text",
-                                       "absenderkennung", "absender", "statusmeldung", "antwort", "einlieferung",
-                                       "referer",  "long"};
+constexpr const char* kFieldNames[] = {
+    "email",        "kennwort", "firma", "empfaenger",      "empfaengername", "private",       "public",
+    "skippush",     "version",  "text",  "absenderkennung", "absender",       "statusmeldung", "antwort",
+    "einlieferung", "referer",  "long"};
 
 // Replaces the raw "name=value" piece of one field.
 QByteArray withField(const QByteArray& body, const QByteArray& name, const QByteArray& piece) {
@@ -96,11 +99,11 @@ TEST_F(ServiceRobustness, MalformedSendBodiesGetAPlainTextError) {
     expectStillServing();
 
     // The same faults in a query.
-    for (const QByteArray& target : {QByteArray("/sms/count.php?email=%zz"), QByteArray("/sms/count.php"),
-                                     QByteArray("/sms/checkUser.php?email=demo@velvox.example"),
-                                     QByteArray("/sms/count.php?email=a%9D"),
-                                     QByteArray("/telefonbuch/telefonbuch.php?email=demo@velvox.example"),
-                                     QByteArray("/sms/createUser.php?name=x")}) {
+    for (const QByteArray& target :
+         {QByteArray("/sms/count.php?email=%zz"), QByteArray("/sms/count.php"),
+          QByteArray("/sms/checkUser.php?email=demo@velvox.example"), QByteArray("/sms/count.php?email=a%9D"),
+          QByteArray("/telefonbuch/telefonbuch.php?email=demo@velvox.example"),
+          QByteArray("/sms/createUser.php?name=x")}) {
         SCOPED_TRACE(target.toStdString());
         expectPlainError(http.get(target));
     }
@@ -131,7 +134,8 @@ TEST_F(ServiceRobustness, HugeAndGarbageBodies) {
 }
 
 TEST_F(ServiceRobustness, SqlMetacharactersInEveryFieldAreJustText) {
-    const QString injection = QStringLiteral("x'); DROP TABLE accounts; -- \" ; DELETE FROM messages WHERE '1'='1");
+    const QString injection =
+        QStringLiteral("x'); DROP TABLE accounts; -- \" ; DELETE FROM messages WHERE '1'='1");
     const qint64 before = service.credits(ServiceProcess::demoEmail());
     int accepted = 0;
     for (const char* field : kFieldNames) {
@@ -145,8 +149,8 @@ TEST_F(ServiceRobustness, SqlMetacharactersInEveryFieldAreJustText) {
             ++accepted;
             // Stored exactly as sent.
             EXPECT_EQ(service
-                          .scalar(QStringLiteral("SELECT count(*) FROM messages WHERE ") + QString::fromLatin1(field) +
-                                  QStringLiteral(" = ?"),
+                          .scalar(QStringLiteral("SELECT count(*) FROM messages WHERE ") +
+                                      QString::fromLatin1(field) + QStringLiteral(" = ?"),
                                   {injection})
                           .toInt(),
                       1);
@@ -164,8 +168,9 @@ TEST_F(ServiceRobustness, SqlMetacharactersInEveryFieldAreJustText) {
                   .text()
                   .trimmed(),
               QStringLiteral("1"));
-    EXPECT_EQ(http.get("/sms/count.php?email=" + percentEncode(QStringLiteral("x' OR '1'='1"))).text().trimmed(),
-              QStringLiteral("-1"));
+    EXPECT_EQ(
+        http.get("/sms/count.php?email=" + percentEncode(QStringLiteral("x' OR '1'='1"))).text().trimmed(),
+        QStringLiteral("-1"));
     expectStillServing();
     EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toInt(), 6);
 }
@@ -211,7 +216,8 @@ TEST_F(ServiceRobustness, FiftyConcurrentClientsLoseNothing) {
     EXPECT_EQ(failures.load(), 0);
     ASSERT_GT(accepted.load(), 0);
     EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toInt(), accepted.load());
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(DISTINCT text) FROM messages")).toInt(), accepted.load());
+    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(DISTINCT text) FROM messages")).toInt(),
+              accepted.load());
     EXPECT_EQ(service.credits(ServiceProcess::demoEmail()), start - 10 * qint64(accepted.load()));
 
     QSet<QString> stored;

@@ -34,8 +34,8 @@ TEST(FormDataParse, DecodesLikeTheClientEncodes) {
 }
 
 TEST(FormDataParse, RefusesWhatTheClientNeverSends) {
-    for (const char* raw : {"a", "=x", "a=%", "a=%4", "a=%G0", "a=%zz", "a=%81", "a=%8D", "a=%8F", "a=%90", "a=%9D",
-                            "a=\x81", "a=%00", "a=%1B", "a=%7F", "%zz=1"}) {
+    for (const char* raw : {"a", "=x", "a=%", "a=%4", "a=%G0", "a=%zz", "a=%81", "a=%8D", "a=%8F", "a=%90",
+                            "a=%9D", "a=\x81", "a=%00", "a=%1B", "a=%7F", "%zz=1"}) {
         std::string error;
         EXPECT_FALSE(FormData::parse(raw, &error)) << raw;
         EXPECT_FALSE(error.empty()) << raw;
@@ -113,20 +113,22 @@ TEST(ScheduleCheck, AcceptsWhatTheRecurrenceEditorBuilds) {
 }
 
 TEST(ScheduleCheck, RefusesBrokenSchedules) {
-    for (const SendRequest& r : {schedule("2015-12-01", "0", "0"), schedule("2015-13-01 08:30:00", "0", "0"),
-                                 schedule("2015-12-01 24:00:00", "0", "0"), schedule("2015-12-01 08:30:00", "0", "3"),
-                                 schedule("2015-12-01 09:00:00", "00 09  * 2", "3"), // empty field
-                                 schedule("2015-12-01 09:00:00", "00 09 * *", "3"),
-                                 schedule("2015-12-01 09:00:00", "00 09 * * x", "3"),
-                                 schedule("2015-12-01 09:00:00", "00 09 * * *", "0"),
-                                 schedule("2015-12-01 09:00:00", "00 09 * * *", "bald")})
+    for (const SendRequest& r :
+         {schedule("2015-12-01", "0", "0"), schedule("2015-13-01 08:30:00", "0", "0"),
+          schedule("2015-12-01 24:00:00", "0", "0"), schedule("2015-12-01 08:30:00", "0", "3"),
+          schedule("2015-12-01 09:00:00", "00 09  * 2", "3"), // empty field
+          schedule("2015-12-01 09:00:00", "00 09 * *", "3"),
+          schedule("2015-12-01 09:00:00", "00 09 * * x", "3"),
+          schedule("2015-12-01 09:00:00", "00 09 * * *", "0"),
+          schedule("2015-12-01 09:00:00", "00 09 * * *", "bald")})
         EXPECT_NE(scheduleProblem(r), "") << r.term << '|' << r.cronjobstring << '|' << r.enddate;
 }
 
 TEST(SendRequestFields, NeedsEveryFieldOnceAndFlagsAsTheClientWritesThem) {
     std::string body;
     for (const SendField& f : kSendFields) // every value "false" is valid for flags and free texts alike
-        body += std::string(body.empty() ? "" : "&") + f.name + "=" + (std::string(f.name) == "skippush" ? "1" : "false");
+        body += std::string(body.empty() ? "" : "&") + f.name + "=" +
+                (std::string(f.name) == "skippush" ? "1" : "false");
     std::string error;
     const auto form = FormData::parse(body, &error);
     ASSERT_TRUE(form);
@@ -180,9 +182,20 @@ TEST(HtmlPages, EscapesValuesAndBuildsLinks) {
 
 TEST(ServiceCommandLine, ReadsTheDocumentedOptions) {
     std::string error;
-    const char* argv[] = {"velvox-service", "--listen",        "127.0.0.1:0",   "--db",          "x.db",
-                          "--seed",         "--latest-version", "3.1.0",        "--info-version=-1",
-                          "--set-credits",  "a@b.example=12",   "--tls-cert=c", "--tls-key",     "k"};
+    const char* argv[] = {"velvox-service",
+                          "--listen",
+                          "127.0.0.1:0",
+                          "--db",
+                          "x.db",
+                          "--seed",
+                          "--latest-version",
+                          "3.1.0",
+                          "--info-version=-1",
+                          "--set-credits",
+                          "a@b.example=12",
+                          "--tls-cert=c",
+                          "--tls-key",
+                          "k"};
     const auto cl = parseCommandLine(int(std::size(argv)), argv, &error);
     ASSERT_TRUE(cl) << error;
     EXPECT_EQ(cl->host, "127.0.0.1");

@@ -28,8 +28,8 @@ bool writeCertificate(const QString& certPath, const QString& keyPath) {
         X509_gmtime_adj(X509_getm_notAfter(cert), 3600);
         X509_set_pubkey(cert, key);
         X509_NAME* name = X509_get_subject_name(cert);
-        X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("127.0.0.1"), -1,
-                                   -1, 0);
+        X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC,
+                                   reinterpret_cast<const unsigned char*>("127.0.0.1"), -1, -1, 0);
         X509_set_issuer_name(cert, name);
         X509V3_CTX ctx;
         X509V3_set_ctx_nodb(&ctx);
@@ -45,7 +45,8 @@ bool writeCertificate(const QString& certPath, const QString& keyPath) {
     if (ok) {
         FILE* c = std::fopen(QFile::encodeName(certPath).constData(), "w");
         FILE* k = std::fopen(QFile::encodeName(keyPath).constData(), "w");
-        ok = c && k && PEM_write_X509(c, cert) && PEM_write_PrivateKey(k, key, nullptr, nullptr, 0, nullptr, nullptr);
+        ok = c && k && PEM_write_X509(c, cert) &&
+             PEM_write_PrivateKey(k, key, nullptr, nullptr, 0, nullptr, nullptr);
         if (c)
             std::fclose(c);
         if (k)

@@ -15,7 +15,9 @@ namespace {
 constexpr int kStartTimeoutMs = 20000;
 constexpr int kStopTimeoutMs = 10000;
 
-QString serviceBinary() { return QStringLiteral(VELVOX_SERVICE_BINARY); }
+QString serviceBinary() {
+    return QStringLiteral(VELVOX_SERVICE_BINARY);
+}
 
 // An open connection, closed on scope exit.
 class Connection {
@@ -23,7 +25,8 @@ public:
     Connection(const QString& path, bool writable) {
         const int flags = writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
         if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << "cannot open " << path.toStdString() << ": " << (m_db ? sqlite3_errmsg(m_db) : "");
+            ADD_FAILURE() << "cannot open " << path.toStdString() << ": "
+                          << (m_db ? sqlite3_errmsg(m_db) : "");
             sqlite3_close(m_db);
             m_db = nullptr;
             return;
@@ -82,16 +85,23 @@ private:
         QVariantList out;
         for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
             switch (sqlite3_column_type(stmt, c)) {
-            case SQLITE_INTEGER: out.append(QVariant(qlonglong(sqlite3_column_int64(stmt, c)))); break;
-            case SQLITE_FLOAT: out.append(QVariant(sqlite3_column_double(stmt, c))); break;
+            case SQLITE_INTEGER:
+                out.append(QVariant(qlonglong(sqlite3_column_int64(stmt, c))));
+                break;
+            case SQLITE_FLOAT:
+                out.append(QVariant(sqlite3_column_double(stmt, c)));
+                break;
             case SQLITE_BLOB:
                 out.append(QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, c)),
                                                sqlite3_column_bytes(stmt, c))));
                 break;
-            case SQLITE_NULL: out.append(QVariant()); break;
+            case SQLITE_NULL:
+                out.append(QVariant());
+                break;
             default:
-                out.append(QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
-                                                      sqlite3_column_bytes(stmt, c))));
+                out.append(
+                    QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                               sqlite3_column_bytes(stmt, c))));
             }
         }
         return out;
@@ -104,14 +114,20 @@ private:
 
 ServiceProcess::ServiceProcess() : ServiceProcess(Options{}) {}
 
-ServiceProcess::ServiceProcess(Options options) { start(options); }
+ServiceProcess::ServiceProcess(Options options) {
+    start(options);
+}
 
-ServiceProcess::~ServiceProcess() { stop(); }
+ServiceProcess::~ServiceProcess() {
+    stop();
+}
 
 void ServiceProcess::start(const Options& options) {
-    m_databasePath =
-        options.databasePath.isEmpty() ? QDir(m_dir.path()).filePath(QStringLiteral("service.db")) : options.databasePath;
-    QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--db"), m_databasePath};
+    m_databasePath = options.databasePath.isEmpty()
+                         ? QDir(m_dir.path()).filePath(QStringLiteral("service.db"))
+                         : options.databasePath;
+    QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--db"),
+                     m_databasePath};
     if (options.seed)
         args << QStringLiteral("--seed");
     args << options.extraArgs;
@@ -147,21 +163,26 @@ void ServiceProcess::start(const Options& options) {
     m_port = quint16(match.captured(3).toUInt());
 }
 
-bool ServiceProcess::isRunning() const { return m_port != 0 && m_process.state() == QProcess::Running; }
+bool ServiceProcess::isRunning() const {
+    return m_port != 0 && m_process.state() == QProcess::Running;
+}
 
 bool ServiceProcess::waitForExit(int msecs) {
     return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(msecs);
 }
 
-QString ServiceProcess::url(QStringView path) const { return m_baseUrl + path.toString(); }
+QString ServiceProcess::url(QStringView path) const {
+    return m_baseUrl + path.toString();
+}
 
 QByteArray ServiceProcess::oemIni() const {
     if (m_oemIni.isEmpty() && m_port != 0) {
         QProcess p;
         // The extra arguments carry the TLS files, which make the addresses https.
-        p.start(serviceBinary(), QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(m_port),
-                                             QStringLiteral("--print-oem")} +
-                                     m_extraArgs);
+        p.start(serviceBinary(),
+                QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(m_port),
+                            QStringLiteral("--print-oem")} +
+                    m_extraArgs);
         if (p.waitForFinished(kStartTimeoutMs) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
             m_oemIni = p.readAllStandardOutput();
         else
@@ -170,7 +191,9 @@ QByteArray ServiceProcess::oemIni() const {
     return m_oemIni;
 }
 
-QString ServiceProcess::logPath() const { return QDir(m_dir.path()).filePath(QStringLiteral("service.log")); }
+QString ServiceProcess::logPath() const {
+    return QDir(m_dir.path()).filePath(QStringLiteral("service.log"));
+}
 
 QString ServiceProcess::log() const {
     QFile f(logPath());
