@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "ServiceProcess.h"
+#include "TempSettings.h"
+
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "config/cOptionen.h"
+#include "ui_frmMain.h"
+
+#include <QTest>
+
+#include <memory>
+
+// A loaded main window against a running stand-in service, with settings in
+// a temp directory and every prompt scripted.
+class MainWindowHarness {
+public:
+    explicit MainWindowHarness(const QByteArray& extraProfile = {}, bool withService = true) {
+        frmSplash::setStepPauseMs(0);
+        if (withService) {
+            service = std::make_unique<ServiceProcess>();
+            settings.writeProfile(service->oemIni() + "\n" + extraProfile);
+        } else {
+            settings.writeProfile(extraProfile);
+        }
+        settings.reload();
+        options().Username = ServiceProcess::demoEmail();
+        options().kennwort = ServiceProcess::demoPassword();
+        options().FirstStartHasRun = true;
+    }
+
+    frmMain& load() {
+        window = std::make_unique<frmMain>();
+        window->load(nullptr);
+        window->show();
+        return *window;
+    }
+
+    Ui::frmMain& ui() { return window->ui(); }
+
+    // Types into the number field and the message field as a user would.
+    void enterRecipient(const QString& prefixKey, const QString& number) {
+        const int index = ui().cmbVorwahl->findData(prefixKey);
+        ui().cmbVorwahl->setCurrentIndex(index);
+        emit ui().cmbVorwahl->activated(index);
+        ui().txtNummer->setText(number);
+    }
+    void enterText(const QString& text) { ui().txtSMS->setPlainText(text); }
+    void clickSend() { emit ui().tbSend->Click(); }
+
+    // Waits until the prompts seam has seen n messages.
+    bool waitForMessages(int n, int timeoutMs = 20000) {
+        return QTest::qWaitFor([&] { return prompts.messages().size() >= n; }, timeoutMs);
+    }
+
+    qint64 messagesStored() const {
+        return service->scalar(QStringLiteral("SELECT COUNT(*) FROM messages")).toLongLong();
+    }
+
+    TempSettings settings;
+    ScriptedPrompts prompts;
+    std::unique_ptr<ServiceProcess> service;
+    std::unique_ptr<frmMain> window;
+};
