@@ -6,8 +6,20 @@
 #include "app/WindowPlacement.h"
 #include "app/frmSplash.h"
 #include "config/Product.h"
+#include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
+#include "lists/clsMRU.h"
+#include "messaging/SendContext.h"
+#include "messaging/ui/CreditDisplay.h"
+#include "messaging/ui/GatewaySender.h"
+#include "messaging/ui/MessageEditor.h"
+#include "messaging/ui/OptionPanels.h"
+#include "messaging/ui/RecipientInput.h"
+#include "messaging/ui/SendWorkflow.h"
+#include "platform/Prompts.h"
 #include "platform/ToolRegistry.h"
+#include "platform/Transfer.h"
+#include "widgets/ToolbarButton.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
@@ -24,7 +36,8 @@ const QString kLastText = QStringLiteral("lastText");
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_tray(new TrayController(this)) {
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_tray(new TrayController(this)),
+      m_context(std::make_unique<SendContext>()), m_mru(std::make_unique<clsMRU>()) {
     m_ui->setupUi(this);
     setWindowTitle(Product::productName());
     m_header = std::make_unique<HeaderArea>(m_ui->lblHeaderText, m_ui->imgWarning, m_ui->imgInformation);
@@ -47,6 +60,47 @@ frmMain::frmMain(QWidget* parent)
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
+    composeControllers();
+}
+
+void frmMain::composeControllers() {
+    Ui::frmMain& u = *m_ui;
+    m_recipient = new RecipientInput({u.cmbVorwahl, u.cmbName, u.txtNummer, u.txtKostenProSMS, u.chkPrivat, u.chkPublic},
+                                     *m_header, this);
+    m_editor = new MessageEditor({u.txtSMS, u.txtZeichen, u.txtAnzahlSMS, u.txtZeichenMultiSMS, u.txtAnzahlProNachricht,
+                                  u.txtAnzahlMultiSMS, u.tbSend, u.boxReuseLastSMS, u.tbReplaceName, u.tbReplaceFrei1,
+                                  u.tbReplaceFrei2},
+                                 *m_context, *m_header, this);
+    m_sender = new GatewaySender({this, u.txtSMS, u.cmbName, u.txtNummer, u.boxReuseLastSMS, u.lblReuseText, u.chkPrivat,
+                                  u.chkPublic},
+                                 *m_context, *m_header, this);
+    m_credits = new CreditDisplay(u.lblCredits, u.lblBuyCredits, *m_context, this);
+    m_optionPanels = new OptionPanels(u.optionsBar, this);
+    m_optionPanels->setOnCostChanged([this] { m_recipient->updateCostPerSms(); });
+    m_optionPanels->setOnSizeChanged([this] { m_editor->recalcSmsSize(); });
+    m_optionPanels->setShowOptionen([] {
+        Prompts::dialog(QString::fromLatin1(Prompts::Dialog::Options), {{QStringLiteral("page"), QStringLiteral("absender")}});
+    });
+    m_workflow = new SendWorkflow({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.txtSMS, u.txtAnzahlSMS,
+                                   u.txtAnzahlMultiSMS, u.lblReuseText},
+                                  {*m_context, *m_header, *m_recipient, *m_editor, *m_sender, *m_credits, *m_mru}, this);
+    m_sender->setReportHandover([this] { m_workflow->reportHandover(); });
+    // The balance fetched right after starting a send may predate its charge.
+    connect(m_sender, &GatewaySender::singleReplyHandled, m_credits, &CreditDisplay::refreshCredits);
+
+    connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
+    connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
+    u.lblReuseText->installEventFilter(this);
+}
+
+bool frmMain::massMode() const { return m_context->massMode; }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->lblReuseText && event->type() == QEvent::MouseButtonRelease) {
+        m_workflow->onReuseClicked();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 frmMain::~frmMain() = default;
@@ -61,24 +115,34 @@ void frmMain::info(frmSplash* splash, const QString& text) {
 
 void frmMain::load(frmSplash* splash) {
     const QString product = Product::productName();
+    ProxyConfig::configure(m_sender->iNet());
+    ProxyConfig::configure(m_credits->iNet2());
+    m_context->creditBalance = -1;
     info(splash, QStringLiteral("Lade ") + product + QStringLiteral(" ..."));
     restoreWindowPosition();
     m_ui->lblVersion->setText(Product::versionLabel());
     info(splash, QStringLiteral("Lade Theme ..."));
     applyTheme(this, *m_ui, *m_header);
     info(splash, QStringLiteral("Initialisiere Vorwahlen ..."));
+    m_recipient->fillPrefixList();
     info(splash, QStringLiteral("Lade Signaturen ..."));
     info(splash, QStringLiteral("Suche nach Updates ..."));
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
-    m_massMode = false;
+    m_credits->refreshCredits();
+    m_context->massMode = false;
     info(splash, QStringLiteral("MRU laden ..."));
+    m_mru->setMax(10);
+    m_mru->ReadSettings();
+    m_recipient->fillNameList(*m_mru);
     info(splash, QStringLiteral("News herunterladen ..."));
     info(splash, QStringLiteral("Optionen wiederherstellen ..."));
+    m_optionPanels->setOptionsBar();
     info(splash, QStringLiteral("Sitzung wiederherstellen ..."));
     restoreLastInput();
     info(splash, product + QStringLiteral(" geladen"));
     m_tray->setRouting(true);
     m_tray->addIcon();
+    m_context->lastScheduleStart.clear();
 }
 
 void frmMain::restoreWindowPosition() {
@@ -111,8 +175,7 @@ void frmMain::saveWindowPosition() {
 void frmMain::restoreLastInput() {
     const QString key = settingsKey();
     const QString prefix = ToolRegistry::getString(key, kLastPrefix);
-    const int index = prefix.isEmpty() ? -1 : m_ui->cmbVorwahl->findData(prefix);
-    m_ui->cmbVorwahl->setCurrentIndex(index);
+    m_recipient->selectKey(prefix);
     m_ui->txtNummer->setText(ToolRegistry::getString(key, kLastNumber));
     m_ui->txtSMS->setPlainText(ToolRegistry::getString(key, kLastText));
 }
@@ -120,15 +183,15 @@ void frmMain::restoreLastInput() {
 void frmMain::saveLastInput() {
     const QString key = settingsKey();
     // Three independent writes: one failing leaves the others alone.
-    const int index = m_ui->cmbVorwahl->currentIndex();
-    if (index >= 0)
-        ToolRegistry::setString(key, kLastPrefix, m_ui->cmbVorwahl->itemData(index).toString());
+    const QString prefix = m_recipient->selectedKey();
+    if (!prefix.isEmpty())
+        ToolRegistry::setString(key, kLastPrefix, prefix);
     ToolRegistry::setString(key, kLastNumber, m_ui->txtNummer->text());
     ToolRegistry::setString(key, kLastText, m_ui->txtSMS->toPlainText());
 }
 
 void frmMain::setSecondaryVisible(bool visible) {
-    if (m_massMode && m_massWindow)
+    if (m_context->massMode && m_massWindow)
         m_massWindow->setVisible(visible);
     if (m_phonebookOpen && m_phonebookWindow)
         m_phonebookWindow->setVisible(visible);

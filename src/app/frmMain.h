@@ -8,9 +8,17 @@
 namespace Ui {
 class frmMain;
 }
+class CreditDisplay;
+class GatewaySender;
 class HeaderArea;
+class MessageEditor;
+class OptionPanels;
+class RecipientInput;
+class SendWorkflow;
 class TrayController;
+class clsMRU;
 class frmSplash;
+struct SendContext;
 
 // The main window: loads its form and composes one controller per concern.
 // Rules live in the subsystems; this class only wires them to the controls.
@@ -26,13 +34,21 @@ public:
     Ui::frmMain& ui() { return *m_ui; }
     HeaderArea& header() { return *m_header; }
     TrayController& tray() { return *m_tray; }
+    SendContext& sendContext() { return *m_context; }
+    RecipientInput& recipient() { return *m_recipient; }
+    MessageEditor& editor() { return *m_editor; }
+    GatewaySender& sender() { return *m_sender; }
+    CreditDisplay& credits() { return *m_credits; }
+    OptionPanels& optionPanels() { return *m_optionPanels; }
+    SendWorkflow& workflow() { return *m_workflow; }
+    clsMRU& mru() { return *m_mru; }
 
     void restoreWindowPosition();
     void saveWindowPosition();
     void restoreLastInput();
     void saveLastInput();
 
-    bool massMode() const { return m_massMode; }
+    bool massMode() const;
     bool phonebookOpen() const { return m_phonebookOpen; }
     // Secondary windows that follow the main window (hidden with it, closed with it).
     void setMassWindow(QWidget* w) { m_massWindow = w; }
@@ -41,16 +57,25 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void info(frmSplash* splash, const QString& text);
     void setSecondaryVisible(bool visible);
+    void composeControllers();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<HeaderArea> m_header;
     TrayController* m_tray;
-    bool m_massMode = false;
+    std::unique_ptr<SendContext> m_context;
+    std::unique_ptr<clsMRU> m_mru;
+    RecipientInput* m_recipient = nullptr;
+    MessageEditor* m_editor = nullptr;
+    GatewaySender* m_sender = nullptr;
+    CreditDisplay* m_credits = nullptr;
+    OptionPanels* m_optionPanels = nullptr;
+    SendWorkflow* m_workflow = nullptr;
     bool m_phonebookOpen = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;

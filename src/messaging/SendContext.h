@@ -1,0 +1,23 @@
+#pragma once
+
+#include "schedule/CCronjob.h"
+
+#include <QString>
+
+#include <optional>
+
+// What the main window holds for the duration of a send.
+struct SendContext {
+    bool massMode = false;
+    // Set at the start of each send, emptied once the send has been started.
+    QString password;
+    // Present only while a scheduled send is being started.
+    std::optional<CCronjob> schedule;
+    QString lastScheduleStart;
+    // The text of the last single send the gateway confirmed.
+    QString lastSentText;
+    // Hand-overs to the company server in the current send action.
+    qint16 handoverCounter = 0;
+    // -1: unknown; never blocks a send.
+    qint32 creditBalance = -1;
+};

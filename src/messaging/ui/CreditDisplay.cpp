@@ -1,0 +1,41 @@
+#include "messaging/ui/CreditDisplay.h"
+
+#include "config/CUrlStore.h"
+#include "config/Colours.h"
+#include "config/cOptionen.h"
+#include "config/ui/ColourPalette.h"
+#include "messaging/CreditBalance.h"
+#include "messaging/SendContext.h"
+#include "messaging/ServiceContract.h"
+#include "platform/Transfer.h"
+
+#include <QLabel>
+
+CreditDisplay::CreditDisplay(QLabel* credits, QLabel* buyCredits, SendContext& context, QObject* parent)
+    : QObject(parent), m_credits(credits), m_buy(buyCredits), m_context(context), m_iNet2(new Transfer(this)) {
+    m_tmCredits.setInterval(CreditBalance::kRefreshIntervalMs);
+    connect(&m_tmCredits, &QTimer::timeout, this, &CreditDisplay::onTick);
+    m_tmCredits.start();
+}
+
+void CreditDisplay::refreshCredits() {
+    bool ok = false;
+    const QString reply = m_iNet2->openUrl(ServiceContract::balanceUrl(urlStore().getSmsCount(), options().Username), &ok);
+    const CreditBalance::Display d = CreditBalance::interpretBalanceReply(reply, ok);
+    m_credits->setText(d.labelText);
+    if (d.enabled == CreditBalance::Enabled::On)
+        m_credits->setEnabled(true);
+    else if (d.enabled == CreditBalance::Enabled::Off)
+        m_credits->setEnabled(false);
+    m_context.creditBalance = d.balance;
+    m_buy->setVisible(d.low);
+    QPalette p = m_credits->palette();
+    p.setColor(QPalette::WindowText, d.low ? toQColor(Colours::darkRed())
+                                           : toQColor(WinColor::system(Colours::kButtonText)));
+    m_credits->setPalette(p);
+}
+
+void CreditDisplay::onTick() {
+    if (CreditBalance::tickFetches(m_ticks))
+        refreshCredits();
+}

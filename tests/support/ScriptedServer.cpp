@@ -1,0 +1,72 @@
+#include "ScriptedServer.h"
+
+#include <httplib.h>
+
+#include <QHash>
+
+#include <thread>
+
+struct ScriptedServer::Impl {
+    httplib::Server server;
+    std::thread thread;
+    int port = 0;
+    mutable std::mutex mutex;
+    QHash<QString, Reply> replies;
+    QList<Request> requests;
+
+    void handle(const httplib::Request& req, httplib::Response& res) {
+        Reply reply;
+        {
+            std::lock_guard lock(mutex);
+            Request r;
+            r.method = QString::fromStdString(req.method);
+            r.path = QString::fromStdString(req.path);
+            const auto q = req.target.find('?');
+            r.query = q == std::string::npos ? QString() : QString::fromStdString(req.target.substr(q + 1));
+            r.body = QByteArray::fromStdString(req.body);
+            requests.append(r);
+            reply = replies.value(r.path, Reply{"", "text/plain", 404, {}});
+        }
+        if (reply.delay.count() > 0)
+            std::this_thread::sleep_for(reply.delay);
+        res.status = reply.status;
+        res.set_content(reply.body.toStdString(), reply.contentType.toStdString());
+    }
+};
+
+ScriptedServer::ScriptedServer() : d(std::make_unique<Impl>()) {
+    const auto handler = [this](const httplib::Request& req, httplib::Response& res) { d->handle(req, res); };
+    d->server.Get(".*", handler);
+    d->server.Post(".*", handler);
+    d->port = d->server.bind_to_any_port("127.0.0.1");
+    d->thread = std::thread([this] { d->server.listen_after_bind(); });
+    while (!d->server.is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+ScriptedServer::~ScriptedServer() {
+    d->server.stop();
+    d->thread.join();
+}
+
+void ScriptedServer::setReply(const QString& path, const Reply& reply) {
+    std::lock_guard lock(d->mutex);
+    d->replies.insert(path, reply);
+}
+
+QString ScriptedServer::url(const QString& pathAndQuery) const {
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(d->port).arg(pathAndQuery);
+}
+
+QList<ScriptedServer::Request> ScriptedServer::requests() const {
+    std::lock_guard lock(d->mutex);
+    return d->requests;
+}
+
+int ScriptedServer::requestCount(const QString& path) const {
+    std::lock_guard lock(d->mutex);
+    int n = 0;
+    for (const Request& r : d->requests)
+        n += r.path == path ? 1 : 0;
+    return n;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+// A small HTTP server on a loopback ephemeral port whose answers a test
+// scripts: a fixed body per path, optionally after a delay. It records every
+// request it gets. For replies the stand-in service does not give (odd
+// shapes, stalls).
+class ScriptedServer {
+public:
+    struct Request {
+        QString method;
+        QString path;   // without the query
+        QString query;  // raw, without "?"
+        QByteArray body;
+    };
+    struct Reply {
+        QByteArray body;
+        QByteArray contentType = "text/plain; charset=windows-1252";
+        int status = 200;
+        std::chrono::milliseconds delay{0};
+    };
+
+    ScriptedServer();
+    ~ScriptedServer();
+    ScriptedServer(const ScriptedServer&) = delete;
+    ScriptedServer& operator=(const ScriptedServer&) = delete;
+
+    // Every request to the path (GET or POST) gets this reply until changed.
+    void setReply(const QString& path, const Reply& reply);
+    QString url(const QString& pathAndQuery) const;
+    QList<Request> requests() const;
+    int requestCount(const QString& path) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
