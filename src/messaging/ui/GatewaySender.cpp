@@ -57,10 +57,12 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
     const cOptionen& o = options();
     if (o.xmlIsServerUsed) {
         const auto outcome = xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_context.password));
-        if (outcome.kind == xmlServer::HandoverOutcome::Kind::Failed)
+        if (outcome.kind == xmlServer::HandoverOutcome::Kind::Failed) {
+            // A failed drop is not a hand-over: it must never be confirmed as one.
             Prompts::show(Prompts::Icon::Warning, Product::applicationTitle(), outcome.error);
-        if (m_reportHandover)
+        } else if (m_reportHandover) {
             m_reportHandover();
+        }
         setBusy(false);
         return outcome.kind == xmlServer::HandoverOutcome::Kind::Written;
     }
