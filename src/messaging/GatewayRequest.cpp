@@ -49,7 +49,7 @@ QByteArray buildBody(const Fields& f) {
 }
 
 QString contentTypeHeader() {
-    return QString::fromLatin1(kContentTypeHeader);
+    return QStringLiteral("Content-Type: application/x-www-form-urlencoded");
 }
 
 bool isLongRequest(const QString& text, bool isLongSmsEnabled, bool isAbsenderkennung) {

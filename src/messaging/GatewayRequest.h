@@ -49,8 +49,8 @@ QString buildBodyText(const Fields& f);
 // The same as the Windows-1252 bytes that go on the wire.
 QByteArray buildBody(const Fields& f);
 
-inline constexpr const char* kContentTypeHeader = "Content-Type: application/x-www-form-urlencoded";
-QString contentTypeHeader();
+// The one extra header line of the POST.
+QString contentTypeHeader(); // "Content-Type: application/x-www-form-urlencoded"
 
 // "&long=true": the part is over 160 counted characters and long SMS are in
 // force (both settings on).
