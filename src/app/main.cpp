@@ -4,5 +4,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The pictures live in a static library: register them explicitly.
+    Q_INIT_RESOURCE(velvox);
     return Startup::run(app);
 }

@@ -75,3 +75,10 @@ TEST(Theme, HeaderPictureFromTheProgramDirectory) {
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(QColor(shown.toImage().pixel(1, 1)), QColor(Qt::green));
 }
+
+TEST(Theme, BuiltInHeaderPictureAndIconAreThere) {
+    TempSettings t;
+    std::unique_ptr<frmMain> w(loadedWindow());
+    EXPECT_FALSE(w->ui().picHeader->pixmap().isNull());
+    EXPECT_FALSE(w->windowIcon().isNull());
+}

@@ -6,6 +6,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(velvox);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
