@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "app/frmMinimizeNotice.h"
 #include "app/frmSplash.h"
+#include "messaging/ui/RecipientInput.h"
 #include "config/cOptionen.h"
 #include "platform/ToolRegistry.h"
 #include "ui_frmMain.h"
@@ -30,10 +31,6 @@ protected:
     static QString stored(const char* name) { return ToolRegistry::getString(kKey, QString::fromLatin1(name)); }
     static void store(const char* name, const QString& value) {
         ToolRegistry::setString(kKey, QString::fromLatin1(name), value);
-    }
-    static void addPrefixes(frmMain& w) {
-        w.ui().cmbVorwahl->addItem(QStringLiteral("0170"), QStringLiteral("G170"));
-        w.ui().cmbVorwahl->addItem(QStringLiteral("Weltweit"), QStringLiteral("W"));
     }
     static QPoint centredTopLeft(const frmMain& w) {
         const QRect screen = w.screen()->geometry();
@@ -83,11 +80,10 @@ TEST_F(MainWindowLifecycle, ClosingWhileMinimisedKeepsPositionButWritesLastInput
     store("x", QStringLiteral("1500"));
     store("y", QStringLiteral("900"));
     auto* w = new frmMain();
-    addPrefixes(*w);
     w->load(nullptr);
     w->show();
     w->move(300, 300);
-    w->ui().cmbVorwahl->setCurrentIndex(0);
+    w->recipient().selectKey(QStringLiteral("G170"));
     w->ui().txtNummer->setText(QStringLiteral("1234567"));
     w->ui().txtSMS->setPlainText(QStringLiteral("Hallo"));
     w->setWindowState(Qt::WindowMinimized);
@@ -104,7 +100,6 @@ TEST_F(MainWindowLifecycle, EmptyMessageOnCloseDeletesLastTextAndNextStartIsEmpt
     store("lastText", QStringLiteral("alt"));
     {
         frmMain w;
-        addPrefixes(w);
         w.load(nullptr);
         EXPECT_EQ(w.ui().txtSMS->toPlainText(), QStringLiteral("alt"));
         w.ui().txtSMS->clear();
@@ -112,7 +107,6 @@ TEST_F(MainWindowLifecycle, EmptyMessageOnCloseDeletesLastTextAndNextStartIsEmpt
     }
     EXPECT_TRUE(stored("lastText").isEmpty());
     frmMain next;
-    addPrefixes(next);
     next.load(nullptr);
     EXPECT_TRUE(next.ui().txtSMS->toPlainText().isEmpty());
 }
@@ -121,7 +115,7 @@ TEST_F(MainWindowLifecycle, UnknownLastPrefixSelectsNothing) {
     store("lastPrefix", QStringLiteral("X999"));
     store("lastNumber", QStringLiteral("42"));
     frmMain w;
-    addPrefixes(w);
+    w.load(nullptr);
     w.restoreLastInput();
     EXPECT_EQ(w.ui().cmbVorwahl->currentIndex(), -1);
     EXPECT_EQ(w.ui().txtNummer->text(), QStringLiteral("42"));
