@@ -2,6 +2,10 @@
 
 #include "app/HeaderArea.h"
 #include "app/Theme.h"
+#include "app/ToolbarSetup.h"
+#include "app/BalloonHelp.h"
+#include "app/Browser.h"
+#include "config/CUrlStore.h"
 #include "app/TrayController.h"
 #include "app/WindowPlacement.h"
 #include "app/frmSplash.h"
@@ -60,6 +64,7 @@ frmMain::frmMain(QWidget* parent)
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
+    setUpToolbar(*m_ui);
     composeControllers();
 }
 
@@ -90,6 +95,13 @@ void frmMain::composeControllers() {
 
     connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
+    connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
+    // Entries whose windows this build does not have yet stay visibly unavailable.
+    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
+                             u.tbEditSignature, u.tbDeleteSignature}) {
+        b->setEnabled(false);
+        b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
+    }
     u.lblReuseText->installEventFilter(this);
 }
 
@@ -134,6 +146,10 @@ void frmMain::load(frmSplash* splash) {
     m_mru->setMax(10);
     m_mru->ReadSettings();
     m_recipient->fillNameList(*m_mru);
+    if (!m_balloon) {
+        m_balloon = new BalloonHelp(this);
+        addMainWindowBalloons(*m_balloon, *m_ui);
+    }
     info(splash, QStringLiteral("News herunterladen ..."));
     info(splash, QStringLiteral("Optionen wiederherstellen ..."));
     m_optionPanels->setOptionsBar();

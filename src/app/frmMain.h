@@ -8,6 +8,7 @@
 namespace Ui {
 class frmMain;
 }
+class BalloonHelp;
 class CreditDisplay;
 class GatewaySender;
 class HeaderArea;
@@ -42,6 +43,7 @@ public:
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
     clsMRU& mru() { return *m_mru; }
+    BalloonHelp* balloonHelp() { return m_balloon; }
 
     void restoreWindowPosition();
     void saveWindowPosition();
@@ -76,6 +78,7 @@ private:
     CreditDisplay* m_credits = nullptr;
     OptionPanels* m_optionPanels = nullptr;
     SendWorkflow* m_workflow = nullptr;
+    BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+// An owner-drawn button that swaps its picture while the pointer is over it
+// and draws a thin 3-D frame: raised on hover, sunken while pressed. One
+// Click per release inside the button. ToolbarButton and TreeButton differ
+// only in how picture and caption are laid out.
+class HoverButton : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
+    Q_PROPERTY(QPixmap PictureHover READ pictureHover WRITE setPictureHover)
+    Q_PROPERTY(QPixmap PictureDisabled READ pictureDisabled WRITE setPictureDisabled)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(QColor ThemedBackColor READ themedBackColor WRITE setThemedBackColor)
+public:
+    enum class Frame { None, Raised, Sunken };
+    enum class Shown { Nothing, Normal, Hover, Disabled };
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap& p);
+    QPixmap pictureHover() const { return m_hover; }
+    void setPictureHover(const QPixmap& p);
+    QPixmap pictureDisabled() const { return m_disabled; }
+    void setPictureDisabled(const QPixmap& p);
+    QColor themedBackColor() const { return m_back; }
+    void setThemedBackColor(const QColor& c);
+
+    // What the button shows now, for tests and accessibility.
+    Frame frameState() const;
+    Shown shownPicture() const;
+    bool isPressed() const { return m_pressed; }
+    bool isRaisedMark() const { return m_raised; }
+    QRect pictureRect() const { return m_pictureRect; }
+    QRect captionRect() const { return m_captionRect; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void Click();
+
+protected:
+    explicit HoverButton(QWidget* parent);
+    // Places picture and caption for the current size.
+    virtual void layoutParts() = 0;
+    QSize pictureSize() const;
+    QSize captionSize() const;
+    void setPartRects(const QRect& picture, const QRect& caption);
+
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setRaised(bool raised);
+
+    QString m_caption;
+    QPixmap m_picture;
+    QPixmap m_hover;
+    QPixmap m_disabled;
+    QColor m_back;
+    bool m_pressed = false;
+    bool m_raised = false;
+    QRect m_pictureRect;
+    QRect m_captionRect;
+};

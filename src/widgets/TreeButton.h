@@ -1,0 +1,13 @@
+#pragma once
+
+#include "widgets/HoverButton.h"
+
+// A vertical entry: the picture centred near the top, the caption centred below it.
+class TreeButton : public HoverButton {
+    Q_OBJECT
+public:
+    explicit TreeButton(QWidget* parent = nullptr);
+
+protected:
+    void layoutParts() override;
+};
