@@ -56,10 +56,7 @@ QSize HoverButton::captionSize() const {
     return {fm.horizontalAdvance(m_caption), fm.height()};
 }
 
-void HoverButton::setPartRects(const QRect& picture, const QRect& caption) {
-    m_pictureRect = picture;
-    m_captionRect = caption;
-}
+void HoverButton::layoutParts() { layoutFor(size(), m_pictureRect, m_captionRect); }
 
 HoverButton::Frame HoverButton::frameState() const {
     if (!m_raised)
@@ -76,8 +73,10 @@ HoverButton::Shown HoverButton::shownPicture() const {
 }
 
 QSize HoverButton::sizeHint() const {
-    const_cast<HoverButton*>(this)->layoutParts();
-    const QRect used = m_pictureRect.united(m_captionRect);
+    QRect picture;
+    QRect caption;
+    layoutFor(QSize(), picture, caption);
+    const QRect used = picture.united(caption);
     return {used.right() + 7, used.bottom() + 5};
 }
 

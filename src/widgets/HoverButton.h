@@ -46,11 +46,12 @@ signals:
 
 protected:
     explicit HoverButton(QWidget* parent);
-    // Places picture and caption for the current size.
-    virtual void layoutParts() = 0;
+    // Where picture and caption go in a control of the given size; an empty
+    // size asks for the smallest layout.
+    virtual void layoutFor(const QSize& size, QRect& picture, QRect& caption) const = 0;
+    void layoutParts();
     QSize pictureSize() const;
     QSize captionSize() const;
-    void setPartRects(const QRect& picture, const QRect& caption);
 
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

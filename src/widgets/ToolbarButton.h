@@ -10,5 +10,5 @@ public:
     explicit ToolbarButton(QWidget* parent = nullptr);
 
 protected:
-    void layoutParts() override;
+    void layoutFor(const QSize& size, QRect& picture, QRect& caption) const override;
 };

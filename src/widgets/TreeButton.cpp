@@ -9,13 +9,12 @@ constexpr int kMargin = 4;
 
 TreeButton::TreeButton(QWidget* parent) : HoverButton(parent) { layoutParts(); }
 
-void TreeButton::layoutParts() {
+void TreeButton::layoutFor(const QSize& size, QRect& picture, QRect& caption) const {
     const QSize pic = pictureSize();
     const QSize cap = captionSize();
     const int contentWidth = qMax(pic.width(), cap.width()) + 2 * kMargin;
-    const int centre = qMax(contentWidth, width()) / 2;
-    const QRect picture(centre - pic.width() / 2, kPictureTop, pic.width(), pic.height());
+    const int centre = qMax(contentWidth, size.width()) / 2;
+    picture = QRect(centre - pic.width() / 2, kPictureTop, pic.width(), pic.height());
     const int captionTop = pic.isEmpty() ? kPictureTop : picture.bottom() + 1 + kCaptionGap;
-    const QRect caption(centre - cap.width() / 2, captionTop, cap.width(), cap.height());
-    setPartRects(picture, caption);
+    caption = QRect(centre - cap.width() / 2, captionTop, cap.width(), cap.height());
 }

@@ -9,5 +9,5 @@ public:
     explicit TreeButton(QWidget* parent = nullptr);
 
 protected:
-    void layoutParts() override;
+    void layoutFor(const QSize& size, QRect& picture, QRect& caption) const override;
 };
