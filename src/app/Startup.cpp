@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "account/ui/frmLogin.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "config/Product.h"
@@ -36,6 +37,7 @@ frmMain* showMainWindow() {
 int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
+    registerLoginDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     // The first-start wizard is not part of this build yet: a first start goes
