@@ -61,6 +61,16 @@ frmMain::frmMain(QWidget* parent)
     m_ui->lblEmpfaenger->setBuddy(m_ui->cmbName);
     m_ui->lblRufnummer->setBuddy(m_ui->txtNummer);
     m_ui->lblNachricht->setBuddy(m_ui->txtSMS);
+    // The reuse offer reads and behaves like a link.
+    QFont linkFont = m_ui->lblReuseText->font();
+    linkFont.setUnderline(true);
+    m_ui->lblReuseText->setFont(linkFont);
+    m_ui->lblReuseText->setCursor(Qt::PointingHandCursor);
+    QPalette linkPalette = m_ui->lblReuseText->palette();
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
+    m_ui->lblReuseText->setPalette(linkPalette);
+    m_ui->lblBuyCredits->setFont(linkFont);
+    m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });

@@ -1,14 +1,59 @@
 #include "widgets/HoverButton.h"
 
-#include <QApplication>
 #include <QEnterEvent>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 #include <qdrawutil.h>
 
-HoverButton::HoverButton(QWidget* parent)
-    : QWidget(parent), m_caption(QStringLiteral("Velvox")), m_back(palette().color(QPalette::Button)) {
+namespace {
+
+// A hover picture for a button that was given none: the normal one, lighter.
+QPixmap lighterCopy(const QPixmap& source) {
+    QPixmap result(source.size());
+    result.setDevicePixelRatio(source.devicePixelRatio());
+    result.fill(Qt::transparent);
+    QPainter p(&result);
+    p.drawPixmap(0, 0, source);
+    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    p.fillRect(QRect(QPoint(0, 0), source.deviceIndependentSize().toSize()), QColor(255, 255, 255, 80));
+    return result;
+}
+
+// A disabled picture for a button that was given none: a washed-out grey
+// copy of the normal one, its transparency kept.
+QPixmap greyCopy(const QPixmap& source) {
+    QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(source.devicePixelRatio());
+    return result;
+}
+
+// A given disabled picture lies over the normal one.
+QPixmap layered(const QPixmap& below, const QPixmap& above) {
+    if (below.isNull())
+        return above;
+    const QSize size = below.deviceIndependentSize().toSize().expandedTo(above.deviceIndependentSize().toSize());
+    const qreal ratio = qMax(below.devicePixelRatio(), above.devicePixelRatio());
+    QPixmap result(size * ratio);
+    result.setDevicePixelRatio(ratio);
+    result.fill(Qt::transparent);
+    QPainter p(&result);
+    p.drawPixmap(QRect(QPoint(0, 0), size), below);
+    p.drawPixmap(QRect(QPoint(0, 0), size), above);
+    return result;
+}
+
+} // namespace
+
+HoverButton::HoverButton(QWidget* parent) : QWidget(parent), m_caption(QStringLiteral("Velvox")) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -23,30 +68,42 @@ void HoverButton::setCaption(const QString& caption) {
 
 void HoverButton::setPicture(const QPixmap& p) {
     m_picture = p;
+    picturesChanged();
+}
+
+void HoverButton::setPictureHover(const QPixmap& p) {
+    m_hover = p;
+    picturesChanged();
+}
+
+void HoverButton::setPictureDisabled(const QPixmap& p) {
+    m_disabled = p;
+    picturesChanged();
+}
+
+void HoverButton::picturesChanged() {
+    m_paintedHover = !m_hover.isNull() ? m_hover : (m_picture.isNull() ? QPixmap() : lighterCopy(m_picture));
+    m_paintedDisabled = !m_disabled.isNull() ? layered(m_picture, m_disabled)
+                                             : (m_picture.isNull() ? QPixmap() : greyCopy(m_picture));
     layoutParts();
     updateGeometry();
     update();
 }
 
-void HoverButton::setPictureHover(const QPixmap& p) {
-    m_hover = p;
-    update();
-}
-
-void HoverButton::setPictureDisabled(const QPixmap& p) {
-    m_disabled = p;
-    update();
-}
+QColor HoverButton::themedBackColor() const { return m_back.isValid() ? m_back : palette().color(QPalette::Button); }
 
 void HoverButton::setThemedBackColor(const QColor& c) {
-    if (!c.isValid())
-        return;
     m_back = c;
     update();
 }
 
 QSize HoverButton::pictureSize() const {
-    return m_picture.isNull() ? QSize(0, 0) : m_picture.deviceIndependentSize().toSize();
+    // The biggest of the three, so that swapping pictures never moves the caption.
+    QSize size(0, 0);
+    for (const QPixmap* p : {&m_picture, &m_hover, &m_disabled})
+        if (!p->isNull())
+            size = size.expandedTo(p->deviceIndependentSize().toSize());
+    return size;
 }
 
 QSize HoverButton::captionSize() const {
@@ -60,27 +117,47 @@ void HoverButton::layoutParts() { layoutFor(size(), m_pictureRect, m_captionRect
 
 HoverButton::Frame HoverButton::frameState() const {
     if (!m_raised)
-        return Frame::None;
+        return Frame::Flat;
     return m_pressed ? Frame::Sunken : Frame::Raised;
 }
 
 HoverButton::Shown HoverButton::shownPicture() const {
-    if (!isEnabled() && !m_disabled.isNull())
+    if (!isEnabled() && !m_paintedDisabled.isNull())
         return Shown::Disabled;
-    if (m_raised && !m_hover.isNull())
+    if (m_raised && !m_paintedHover.isNull())
         return Shown::Hover;
     return m_picture.isNull() ? Shown::Nothing : Shown::Normal;
+}
+
+QPixmap HoverButton::currentPicture() const {
+    switch (shownPicture()) {
+    case Shown::Normal: return m_picture;
+    case Shown::Hover: return m_paintedHover;
+    case Shown::Disabled: return m_paintedDisabled;
+    case Shown::Nothing: break;
+    }
+    return {};
+}
+
+QColor HoverButton::captionColor() const {
+    return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
 }
 
 QSize HoverButton::sizeHint() const {
     QRect picture;
     QRect caption;
     layoutFor(QSize(), picture, caption);
-    const QRect used = picture.united(caption);
-    return {used.right() + 7, used.bottom() + 5};
+    // Rectangles of no size still mark where the parts start.
+    const int right = qMax(picture.x() + picture.width(), caption.x() + caption.width());
+    const int bottom = qMax(picture.y() + picture.height(), caption.y() + caption.height());
+    return QSize(right + 6, bottom + 4).expandedTo(minimumSizeHint());
 }
 
+QSize HoverButton::minimumSizeHint() const { return {12, 12}; }
+
 void HoverButton::setRaised(bool raised) {
+    // A disabled button does not answer the pointer.
+    raised = raised && isEnabled();
     if (m_raised == raised)
         return;
     m_raised = raised;
@@ -89,27 +166,19 @@ void HoverButton::setRaised(bool raised) {
 
 void HoverButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), m_back);
-    switch (shownPicture()) {
-    case Shown::Hover: p.drawPixmap(m_pictureRect, m_hover); break;
-    case Shown::Normal: p.drawPixmap(m_pictureRect, m_picture); break;
-    case Shown::Disabled:
-        // The disabled picture lies over the normal one.
-        if (!m_picture.isNull())
-            p.drawPixmap(m_pictureRect, m_picture);
-        p.drawPixmap(m_pictureRect, m_disabled);
-        break;
-    case Shown::Nothing: break;
+    p.fillRect(rect(), themedBackColor());
+    const QPixmap picture = currentPicture();
+    if (!picture.isNull()) {
+        QRect target(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+        target.moveCenter(m_pictureRect.center());
+        p.drawPixmap(target, picture);
     }
     if (!m_caption.isEmpty()) {
-        const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-        p.setPen(palette().color(group, QPalette::ButtonText));
-        p.drawText(m_captionRect, Qt::AlignCenter, m_caption);
+        p.setPen(captionColor());
+        p.drawText(m_captionRect, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
     }
-    if (m_raised) {
-        const QPalette pal = palette();
-        qDrawShadeRect(&p, rect(), pal, m_pressed, 1, 0, nullptr);
-    }
+    if (frameState() != Frame::Flat)
+        qDrawShadeRect(&p, rect(), palette(), frameState() == Frame::Sunken, 1, 0, nullptr);
 }
 
 void HoverButton::enterEvent(QEnterEvent* event) {
@@ -123,6 +192,7 @@ void HoverButton::leaveEvent(QEvent* event) {
 }
 
 void HoverButton::mouseMoveEvent(QMouseEvent* event) {
+    // While pressed the button holds the pointer, so this also sees it leave.
     setRaised(rect().contains(event->position().toPoint()));
 }
 
@@ -130,6 +200,7 @@ void HoverButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     m_pressed = true;
+    setRaised(true);
     update();
 }
 
@@ -150,16 +221,29 @@ void HoverButton::resizeEvent(QResizeEvent* event) {
     layoutParts();
 }
 
+void HoverButton::hideEvent(QHideEvent* event) {
+    // A hidden button gets no Leave; it must not come back raised.
+    QWidget::hideEvent(event);
+    m_pressed = false;
+    m_raised = false;
+}
+
 void HoverButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled()) {
-            m_pressed = false;
-            m_raised = false;
-        }
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        m_pressed = false;
+        m_raised = false;
+        // Enabled again under a resting pointer: show the hover state at once.
+        setRaised(isEnabled() && underMouse());
         update();
-    } else if (event->type() == QEvent::FontChange) {
+        break;
+    case QEvent::FontChange:
         layoutParts();
         updateGeometry();
+        update();
+        break;
+    case QEvent::PaletteChange: update(); break;
+    default: break;
     }
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,6 +18,7 @@ QPixmap solid(const QColor& c, int size = 16) {
     return p;
 }
 
+// Offscreen there is no real pointer: hand the button its enter and leave.
 void pointerIn(QWidget* w) {
     QEnterEvent enter(QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), w->mapToGlobal(QPointF(2, 2)));
     QApplication::sendEvent(w, &enter);
@@ -29,6 +31,8 @@ void pointerOut(QWidget* w) {
 
 QColor pixelAt(QWidget* w, QPoint p) { return QColor(w->grab().toImage().pixel(p)); }
 
+bool isGrey(const QColor& c) { return c.red() == c.green() && c.green() == c.blue(); }
+
 class HoverButtons : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,6 +43,8 @@ protected:
         button.resize(button.sizeHint());
         button.show();
     }
+    QPoint inside() const { return {3, 3}; }
+    QPoint outside() const { return {button.width() + 20, 3}; }
     ToolbarButton button;
 };
 
@@ -47,11 +53,32 @@ protected:
 TEST(HoverButtonDefaults, FreshButtonShowsVelvoxEnabledOnButtonFace) {
     ToolbarButton b;
     EXPECT_EQ(b.caption(), QStringLiteral("Velvox"));
-    EXPECT_TRUE(b.isEnabled());
+    EXPECT_EQ(b.property("Caption").toString(), QStringLiteral("Velvox"));
+    EXPECT_TRUE(b.property("Enabled").toBool());
+    EXPECT_TRUE(b.picture().isNull());
     EXPECT_EQ(b.themedBackColor(), b.palette().color(QPalette::Button));
-    EXPECT_EQ(b.frameState(), HoverButton::Frame::None);
+    EXPECT_EQ(b.frameState(), HoverButton::Frame::Flat);
     EXPECT_EQ(b.shownPicture(), HoverButton::Shown::Nothing);
-    EXPECT_GT(b.sizeHint().width(), b.captionRect().width());
+    EXPECT_TRUE(b.currentPicture().isNull());
+    // Without pictures the caption still gets all the room it needs.
+    b.resize(b.sizeHint());
+    EXPECT_TRUE(b.rect().contains(b.captionRect()));
+    EXPECT_EQ(pixelAt(&b, QPoint(b.width() - 2, 1)), b.palette().color(QPalette::Button));
+}
+
+TEST(HoverButtonDefaults, ButtonFaceFollowsThePaletteUntilAColourIsSet) {
+    ToolbarButton b;
+    QPalette p = b.palette();
+    p.setColor(QPalette::Button, QColor(1, 2, 3));
+    b.setPalette(p);
+    EXPECT_EQ(b.themedBackColor(), QColor(1, 2, 3));
+    b.setThemedBackColor(QColor(200, 100, 0));
+    p.setColor(QPalette::Button, QColor(4, 5, 6));
+    b.setPalette(p);
+    EXPECT_EQ(b.themedBackColor(), QColor(200, 100, 0));
+    // An invalid colour goes back to the button face.
+    b.setThemedBackColor(QColor());
+    EXPECT_EQ(b.themedBackColor(), QColor(4, 5, 6));
 }
 
 TEST_F(HoverButtons, PointerInShowsHoverPictureAndRaisedFrameOutRestores) {
@@ -60,47 +87,84 @@ TEST_F(HoverButtons, PointerInShowsHoverPictureAndRaisedFrameOutRestores) {
     pointerIn(&button);
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Raised);
     EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Hover);
+    EXPECT_EQ(button.currentPicture().toImage().pixelColor(0, 0), QColor(Qt::green));
     EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::green));
+    // The raised frame: light top-left edge, dark bottom-right edge.
+    const QImage raised = button.grab().toImage();
+    EXPECT_EQ(raised.pixelColor(0, 0), button.palette().color(QPalette::Light));
+    EXPECT_EQ(raised.pixelColor(button.width() - 1, button.height() - 1), button.palette().color(QPalette::Dark));
     pointerOut(&button);
-    EXPECT_EQ(button.frameState(), HoverButton::Frame::None);
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
     EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::blue));
+    EXPECT_EQ(pixelAt(&button, QPoint(0, 0)), button.themedBackColor());
 }
 
 TEST_F(HoverButtons, PressShowsSunkenFrameAndReleaseClicksOnce) {
     QSignalSpy clicks(&button, &HoverButton::Click);
     pointerIn(&button);
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Sunken);
+    const QImage sunken = button.grab().toImage();
+    EXPECT_EQ(sunken.pixelColor(0, 0), button.palette().color(QPalette::Dark));
     EXPECT_EQ(clicks.count(), 0);
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Raised);
-    // A second release without a press is no click.
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(3, 3));
+    // A second release without a press is no click, nor is the right button.
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
+    QTest::mouseClick(&button, Qt::RightButton, {}, inside());
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, inside());
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST_F(HoverButtons, DraggingOutAndBackInWhilePressed) {
+    QSignalSpy clicks(&button, &HoverButton::Click);
+    pointerIn(&button);
+    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
+    QMouseEvent out(QEvent::MouseMove, QPointF(outside()), button.mapToGlobal(QPointF(outside())), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &out);
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
+    EXPECT_TRUE(button.isPressed());
+    QMouseEvent back(QEvent::MouseMove, QPointF(inside()), button.mapToGlobal(QPointF(inside())), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &back);
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Sunken);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(HoverButtons, ReleaseOutsideOrWhileDisabledDoesNotClick) {
     QSignalSpy clicks(&button, &HoverButton::Click);
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(button.width() + 20, 3));
+    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, outside());
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(button.frameState(), HoverButton::Frame::None);
+    EXPECT_FALSE(button.isPressed());
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
 
     button.setEnabled(false);
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(&button, Qt::LeftButton, {}, inside());
+    EXPECT_EQ(clicks.count(), 0);
+    // Disabled in the middle of a press: the release is no click either.
+    button.setEnabled(true);
+    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
+    button.setEnabled(false);
+    button.setEnabled(true);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(HoverButtons, DisabledShowsDisabledPictureAndGreyCaption) {
     const QImage enabledShot = button.grab().toImage();
+    const QColor enabledText = button.captionColor();
     button.setEnabled(false);
     EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Disabled);
     const QImage disabledShot = button.grab().toImage();
     EXPECT_EQ(QColor(disabledShot.pixel(button.pictureRect().center())), QColor(Qt::gray));
-    // The caption is drawn in the disabled text colour.
-    const QColor disabledText = button.palette().color(QPalette::Disabled, QPalette::ButtonText);
-    const QColor enabledText = button.palette().color(QPalette::Active, QPalette::ButtonText);
+    // The caption is drawn in the palette's disabled text colour.
+    const QColor disabledText = button.captionColor();
+    EXPECT_EQ(disabledText, button.palette().color(QPalette::Disabled, QPalette::ButtonText));
     ASSERT_NE(disabledText, enabledText);
     bool sawDisabled = false;
     bool sawEnabled = false;
@@ -113,28 +177,95 @@ TEST_F(HoverButtons, DisabledShowsDisabledPictureAndGreyCaption) {
     }
     EXPECT_TRUE(sawDisabled);
     EXPECT_TRUE(sawEnabled);
-    // Hovering a disabled button changes nothing.
+    // A disabled button does not answer the pointer: no hover picture, no frame.
     pointerIn(&button);
     EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Disabled);
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
+    EXPECT_EQ(pixelAt(&button, QPoint(0, 0)), button.themedBackColor());
+    button.setEnabled(true);
+    EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Normal);
+}
+
+TEST_F(HoverButtons, DisabledPictureLiesOverTheNormalOne) {
+    // Left half grey, right half transparent: the normal picture shows through on the right.
+    QPixmap half(16, 16);
+    half.fill(Qt::transparent);
+    {
+        QPainter p(&half);
+        p.fillRect(0, 0, 8, 16, Qt::gray);
+    }
+    button.setPictureDisabled(half);
+    button.setEnabled(false);
+    const QImage shot = button.grab().toImage();
+    const QPoint origin = button.pictureRect().topLeft();
+    EXPECT_EQ(shot.pixelColor(origin + QPoint(2, 8)), QColor(Qt::gray));
+    EXPECT_EQ(shot.pixelColor(origin + QPoint(13, 8)), QColor(Qt::blue));
+}
+
+TEST(HoverButtonPictures, UnsetHoverAndDisabledPicturesAreDrawnFromTheNormalOne) {
+    ToolbarButton b;
+    b.setCaption(QStringLiteral("Hilfe"));
+    b.setPicture(solid(QColor(0, 0, 200)));
+    b.resize(b.sizeHint());
+    b.show();
+    const QPoint centre = b.pictureRect().center();
+    pointerIn(&b);
+    EXPECT_EQ(b.shownPicture(), HoverButton::Shown::Hover);
+    const QColor hover = pixelAt(&b, centre);
+    EXPECT_GT(hover.red(), 0); // lighter than the normal picture
+    EXPECT_GT(hover.blue(), 200);
+    pointerOut(&b);
+    b.setEnabled(false);
+    EXPECT_EQ(b.shownPicture(), HoverButton::Shown::Disabled);
+    const QColor disabled = pixelAt(&b, centre);
+    EXPECT_TRUE(isGrey(disabled)) << disabled.name().toStdString();
+    EXPECT_NE(disabled, QColor(0, 0, 200));
+    // A picture set later replaces the derived one.
+    b.setPictureDisabled(solid(Qt::red));
+    EXPECT_EQ(pixelAt(&b, centre), QColor(Qt::red));
 }
 
 TEST_F(HoverButtons, ThemedBackgroundIsPainted) {
     button.setThemedBackColor(QColor(255, 0, 0));
     EXPECT_EQ(pixelAt(&button, QPoint(button.width() - 2, 1)), QColor(255, 0, 0));
-    // An invalid colour is ignored.
-    button.setThemedBackColor(QColor());
-    EXPECT_EQ(button.themedBackColor(), QColor(255, 0, 0));
     // The property is what the theme sets by name.
     button.setProperty("ThemedBackColor", QColor(0, 0, 255));
     EXPECT_EQ(pixelAt(&button, QPoint(button.width() - 2, 1)), QColor(0, 0, 255));
+    EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::blue));
+}
+
+TEST_F(HoverButtons, HidingDropsTheHoverState) {
+    pointerIn(&button);
+    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
+    button.hide();
+    button.show();
+    EXPECT_FALSE(button.isPressed());
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
+    EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Normal);
 }
 
 TEST_F(HoverButtons, CaptionStandsTenRightOfThePictureCentredOnIt) {
     EXPECT_EQ(button.captionRect().left(), button.pictureRect().right() + 1 + 10);
     EXPECT_LE(qAbs(button.captionRect().center().y() - button.pictureRect().center().y()), 1);
+    EXPECT_TRUE(button.rect().contains(button.captionRect()));
     const QRect before = button.captionRect();
+    const QSize hintBefore = button.sizeHint();
     button.setPicture(solid(Qt::blue, 32));
     EXPECT_GT(button.captionRect().left(), before.left());
+    EXPECT_GT(button.sizeHint().width(), hintBefore.width());
+    // A longer caption asks for more room.
+    button.setCaption(QStringLiteral("Senden an alle Empfänger"));
+    EXPECT_GT(button.sizeHint().width(), hintBefore.width() + 40);
+}
+
+TEST_F(HoverButtons, SwappingToASmallerHoverPictureKeepsTheCaptionInPlace) {
+    button.setPicture(solid(Qt::blue, 24));
+    button.setPictureHover(solid(Qt::green, 16));
+    const QRect caption = button.captionRect();
+    pointerIn(&button);
+    EXPECT_EQ(button.captionRect(), caption);
+    // The smaller picture is centred where the normal one stood.
+    EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::green));
 }
 
 TEST(TreeButtons, PictureAboveCaptionBothCentred) {
@@ -144,7 +275,16 @@ TEST(TreeButtons, PictureAboveCaptionBothCentred) {
     b.resize(b.sizeHint());
     EXPECT_LT(b.pictureRect().bottom(), b.captionRect().top());
     EXPECT_LE(qAbs(b.pictureRect().center().x() - b.captionRect().center().x()), 1);
+    EXPECT_TRUE(b.rect().contains(b.captionRect()));
     b.resize(200, 80);
     b.show();
     EXPECT_LE(qAbs(b.pictureRect().center().x() - 100), 1);
+    EXPECT_LE(qAbs(b.captionRect().center().x() - 100), 1);
+    EXPECT_EQ(pixelAt(&b, b.pictureRect().center()), QColor(Qt::blue));
+    // The tree button has the same states as the toolbar button.
+    QSignalSpy clicks(&b, &HoverButton::Click);
+    pointerIn(&b);
+    EXPECT_EQ(b.frameState(), HoverButton::Frame::Raised);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_EQ(clicks.count(), 1);
 }

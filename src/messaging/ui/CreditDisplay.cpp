@@ -19,9 +19,25 @@ CreditDisplay::CreditDisplay(QLabel* credits, QLabel* buyCredits, SendContext& c
 }
 
 void CreditDisplay::refreshCredits() {
-    bool ok = false;
-    const QString reply = m_iNet2->openUrl(ServiceContract::balanceUrl(urlStore().getSmsCount(), options().Username), &ok);
-    const CreditBalance::Display d = CreditBalance::interpretBalanceReply(reply, ok);
+    // The fetch lets events run, so a send's reply can ask for a fetch while
+    // one is under way; the running one then fetches once more, so an older
+    // answer never has the last word.
+    if (m_refreshing) {
+        m_again = true;
+        return;
+    }
+    m_refreshing = true;
+    do {
+        m_again = false;
+        bool ok = false;
+        const QString reply =
+            m_iNet2->openUrl(ServiceContract::balanceUrl(urlStore().getSmsCount(), options().Username), &ok);
+        apply(CreditBalance::interpretBalanceReply(reply, ok));
+    } while (m_again);
+    m_refreshing = false;
+}
+
+void CreditDisplay::apply(const CreditBalance::Display& d) {
     m_credits->setText(d.labelText);
     if (d.enabled == CreditBalance::Enabled::On)
         m_credits->setEnabled(true);

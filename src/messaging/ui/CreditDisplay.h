@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messaging/CreditBalance.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -23,10 +25,14 @@ public:
     void onTick();
 
 private:
+    void apply(const CreditBalance::Display& d);
+
     QLabel* m_credits;
     QLabel* m_buy;
     SendContext& m_context;
     Transfer* m_iNet2;
     QTimer m_tmCredits;
     qint16 m_ticks = 0;
+    bool m_refreshing = false;
+    bool m_again = false;
 };

@@ -138,8 +138,8 @@ void GatewaySender::handleReply(const QString& response) {
     }
     m_tm.stop();
     setBusy(false);
-    Prompts::show(Prompts::Icon::Information, GatewayReply::replyBoxTitle(), outcome.boxText);
     emit singleReplyHandled();
+    Prompts::show(Prompts::Icon::Information, GatewayReply::replyBoxTitle(), outcome.boxText);
 }
 
 void GatewaySender::onTimeout() {

@@ -54,7 +54,7 @@ public:
     static QString timeoutText();
 
 signals:
-    // A single send's reply has been shown; the balance it changed can be fetched.
+    // A single send's reply is in; the balance it changed can be fetched.
     void singleReplyHandled();
 
 private:

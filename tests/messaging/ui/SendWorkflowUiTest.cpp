@@ -10,6 +10,8 @@
 #include "widgets/FieldMark.h"
 #include "widgets/OptionsBar.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -207,4 +209,25 @@ TEST(CreditLabel, RefusedConnectionReadsNoInternet) {
     h.load();
     EXPECT_EQ(h.ui().lblCredits->text(), QStringLiteral("kein Internet"));
     EXPECT_EQ(h.window->sendContext().creditBalance, -1);
+}
+
+TEST(CreditLabel, AFetchAskedForDuringAFetchHasTheLastWord) {
+    using namespace std::chrono_literals;
+    ScriptedServer server;
+    const QByteArray profile = "[URLs]\nSmsCount=" + server.url(QStringLiteral("/count?email=")).toLatin1() + "\n";
+    MainWindowHarness h(profile, false);
+    server.setReply(QStringLiteral("/count"), {"5000"});
+    h.load();
+    const int afterLoad = server.requestCount(QStringLiteral("/count"));
+
+    // The first answer is slow and stale; a send's reply asks again meanwhile.
+    server.setReply(QStringLiteral("/count"), {"5000", "text/plain", 200, 400ms});
+    QTimer::singleShot(100, [&] {
+        server.setReply(QStringLiteral("/count"), {"4990"});
+        h.window->credits().refreshCredits();
+    });
+    h.window->credits().refreshCredits();
+    EXPECT_EQ(h.ui().lblCredits->text(), QStringLiteral("4990 Credits"));
+    EXPECT_EQ(h.window->sendContext().creditBalance, 4990);
+    EXPECT_EQ(server.requestCount(QStringLiteral("/count")), afterLoad + 2);
 }
