@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -61,8 +62,11 @@ frmSplash::frmSplash(QWidget* parent)
                 m_logo->setPixmap(pixmap.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         }
     }
-    m_logo->setHidden(m_logo->pixmap().isNull());
+    if (m_logo->pixmap().isNull())
+        m_logo->setPixmap(QPixmap(QStringLiteral(":/images/header.png")));
     resize(420, 240);
+    if (const QScreen* s = screen())
+        move(s->geometry().center() - rect().center());
 }
 
 void frmSplash::info(const QString& text) {
