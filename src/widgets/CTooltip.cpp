@@ -23,8 +23,8 @@ constexpr int kRadius = 7;
 class TipWindow : public QWidget {
 public:
     explicit TipWindow(QWidget* owner)
-        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_icon(new QLabel(this)),
-          m_title(new QLabel(this)), m_text(new QLabel(this)) {
+        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+          m_icon(new QLabel(this)), m_title(new QLabel(this)), m_text(new QLabel(this)) {
         setObjectName(QStringLiteral("CTooltipWindow"));
         setAttribute(Qt::WA_TranslucentBackground);
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -51,13 +51,15 @@ public:
                     const QColor& back) {
         m_balloon = balloon;
         m_fill = back.isValid() ? back : QApplication::palette().color(QPalette::ToolTipBase);
-        const QColor textColour = fore.isValid() ? fore : QApplication::palette().color(QPalette::ToolTipText);
+        const QColor textColour =
+            fore.isValid() ? fore : QApplication::palette().color(QPalette::ToolTipText);
         for (QLabel* l : {m_title, m_text}) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, textColour);
             l->setPalette(p);
         }
-        const bool hasIcon = icon == CTooltip::Information || icon == CTooltip::Warning || icon == CTooltip::Error;
+        const bool hasIcon =
+            icon == CTooltip::Information || icon == CTooltip::Warning || icon == CTooltip::Error;
         if (hasIcon) {
             const QStyle::StandardPixmap sp = icon == CTooltip::Warning ? QStyle::SP_MessageBoxWarning
                                               : icon == CTooltip::Error ? QStyle::SP_MessageBoxCritical
@@ -132,7 +134,9 @@ private:
     QColor m_fill;
 };
 
-TipWindow* asTip(QWidget* w) { return static_cast<TipWindow*>(w); }
+TipWindow* asTip(QWidget* w) {
+    return static_cast<TipWindow*>(w);
+}
 
 } // namespace
 
@@ -143,7 +147,9 @@ CTooltip::CTooltip(QObject* parent) : QObject(parent) {
     connect(&m_visible, &QTimer::timeout, this, &CTooltip::hide);
 }
 
-CTooltip::~CTooltip() { Destroy(); }
+CTooltip::~CTooltip() {
+    Destroy();
+}
 
 void CTooltip::Create(QWidget* owner) {
     Destroy();
@@ -227,8 +233,14 @@ void CTooltip::hide() {
         m_tip->hide();
 }
 
-bool CTooltip::isShown() const { return m_tip && m_tip->isVisible(); }
+bool CTooltip::isShown() const {
+    return m_tip && m_tip->isVisible();
+}
 
-QWidget* CTooltip::tipWindow() const { return m_tip; }
+QWidget* CTooltip::tipWindow() const {
+    return m_tip;
+}
 
-bool CTooltip::hasTitleArea() const { return m_tip && asTip(m_tip)->titleAreaShown(); }
+bool CTooltip::hasTitleArea() const {
+    return m_tip && asTip(m_tip)->titleAreaShown();
+}

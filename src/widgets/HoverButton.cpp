@@ -40,7 +40,8 @@ QPixmap greyCopy(const QPixmap& source) {
 QPixmap layered(const QPixmap& below, const QPixmap& above) {
     if (below.isNull())
         return above;
-    const QSize size = below.deviceIndependentSize().toSize().expandedTo(above.deviceIndependentSize().toSize());
+    const QSize size =
+        below.deviceIndependentSize().toSize().expandedTo(above.deviceIndependentSize().toSize());
     const qreal ratio = qMax(below.devicePixelRatio(), above.devicePixelRatio());
     QPixmap result(size * ratio);
     result.setDevicePixelRatio(ratio);
@@ -61,9 +62,7 @@ HoverButton::HoverButton(QWidget* parent) : QWidget(parent), m_caption(QStringLi
 
 void HoverButton::setCaption(const QString& caption) {
     m_caption = caption;
-    layoutParts();
-    updateGeometry();
-    update();
+    relayout();
 }
 
 void HoverButton::setPicture(const QPixmap& p) {
@@ -85,12 +84,12 @@ void HoverButton::picturesChanged() {
     m_paintedHover = !m_hover.isNull() ? m_hover : (m_picture.isNull() ? QPixmap() : lighterCopy(m_picture));
     m_paintedDisabled = !m_disabled.isNull() ? layered(m_picture, m_disabled)
                                              : (m_picture.isNull() ? QPixmap() : greyCopy(m_picture));
-    layoutParts();
-    updateGeometry();
-    update();
+    relayout();
 }
 
-QColor HoverButton::themedBackColor() const { return m_back.isValid() ? m_back : palette().color(QPalette::Button); }
+QColor HoverButton::themedBackColor() const {
+    return m_back.isValid() ? m_back : palette().color(QPalette::Button);
+}
 
 void HoverButton::setThemedBackColor(const QColor& c) {
     m_back = c;
@@ -113,7 +112,26 @@ QSize HoverButton::captionSize() const {
     return {fm.horizontalAdvance(m_caption), fm.height()};
 }
 
-void HoverButton::layoutParts() { layoutFor(size(), m_pictureRect, m_captionRect); }
+void HoverButton::relayout() {
+    updateGeometry();
+    update();
+}
+
+// The layout is worked out from the current size whenever it is needed, so it
+// holds before the first resize event as well.
+QRect HoverButton::pictureRect() const {
+    QRect picture;
+    QRect caption;
+    layoutFor(size(), picture, caption);
+    return picture;
+}
+
+QRect HoverButton::captionRect() const {
+    QRect picture;
+    QRect caption;
+    layoutFor(size(), picture, caption);
+    return caption;
+}
 
 HoverButton::Frame HoverButton::frameState() const {
     if (!m_raised)
@@ -131,10 +149,14 @@ HoverButton::Shown HoverButton::shownPicture() const {
 
 QPixmap HoverButton::currentPicture() const {
     switch (shownPicture()) {
-    case Shown::Normal: return m_picture;
-    case Shown::Hover: return m_paintedHover;
-    case Shown::Disabled: return m_paintedDisabled;
-    case Shown::Nothing: break;
+    case Shown::Normal:
+        return m_picture;
+    case Shown::Hover:
+        return m_paintedHover;
+    case Shown::Disabled:
+        return m_paintedDisabled;
+    case Shown::Nothing:
+        break;
     }
     return {};
 }
@@ -153,7 +175,9 @@ QSize HoverButton::sizeHint() const {
     return QSize(right + 6, bottom + 4).expandedTo(minimumSizeHint());
 }
 
-QSize HoverButton::minimumSizeHint() const { return {12, 12}; }
+QSize HoverButton::minimumSizeHint() const {
+    return {12, 12};
+}
 
 void HoverButton::setRaised(bool raised) {
     // A disabled button does not answer the pointer.
@@ -167,15 +191,18 @@ void HoverButton::setRaised(bool raised) {
 void HoverButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), themedBackColor());
+    QRect pictureArea;
+    QRect captionArea;
+    layoutFor(size(), pictureArea, captionArea);
     const QPixmap picture = currentPicture();
     if (!picture.isNull()) {
         QRect target(QPoint(0, 0), picture.deviceIndependentSize().toSize());
-        target.moveCenter(m_pictureRect.center());
+        target.moveCenter(pictureArea.center());
         p.drawPixmap(target, picture);
     }
     if (!m_caption.isEmpty()) {
         p.setPen(captionColor());
-        p.drawText(m_captionRect, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
+        p.drawText(captionArea, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
     }
     if (frameState() != Frame::Flat)
         qDrawShadeRect(&p, rect(), palette(), frameState() == Frame::Sunken, 1, 0, nullptr);
@@ -216,11 +243,6 @@ void HoverButton::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
-void HoverButton::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    layoutParts();
-}
-
 void HoverButton::hideEvent(QHideEvent* event) {
     // A hidden button gets no Leave; it must not come back raised.
     QWidget::hideEvent(event);
@@ -239,11 +261,12 @@ void HoverButton::changeEvent(QEvent* event) {
         update();
         break;
     case QEvent::FontChange:
-        layoutParts();
-        updateGeometry();
+        relayout();
+        break;
+    case QEvent::PaletteChange:
         update();
         break;
-    case QEvent::PaletteChange: update(); break;
-    default: break;
+    default:
+        break;
     }
 }

@@ -15,7 +15,8 @@ class HoverButton : public QWidget {
     Q_PROPERTY(QPixmap PictureHover READ pictureHover WRITE setPictureHover)
     Q_PROPERTY(QPixmap PictureDisabled READ pictureDisabled WRITE setPictureDisabled)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
-    Q_PROPERTY(QColor ThemedBackColor READ themedBackColor WRITE setThemedBackColor RESET resetThemedBackColor)
+    Q_PROPERTY(
+        QColor ThemedBackColor READ themedBackColor WRITE setThemedBackColor RESET resetThemedBackColor)
 public:
     enum class Frame { Flat, Raised, Sunken };
     enum class Shown { Nothing, Normal, Hover, Disabled };
@@ -43,8 +44,9 @@ public:
     QPixmap currentPicture() const;
     bool isPressed() const { return m_pressed; }
     bool isRaisedMark() const { return m_raised; }
-    QRect pictureRect() const { return m_pictureRect; }
-    QRect captionRect() const { return m_captionRect; }
+    // Where picture and caption stand in the control at its current size.
+    QRect pictureRect() const;
+    QRect captionRect() const;
     // The colour the caption is drawn in: greyed while disabled.
     QColor captionColor() const;
 
@@ -61,7 +63,8 @@ protected:
     virtual void layoutFor(const QSize& size, QRect& picture, QRect& caption) const = 0;
     QSize pictureSize() const;
     QSize captionSize() const;
-    void layoutParts();
+    // A caption, picture or font change moves the parts and the size hint.
+    void relayout();
 
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -69,7 +72,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -87,6 +89,4 @@ private:
     QColor m_back;
     bool m_pressed = false;
     bool m_raised = false;
-    QRect m_pictureRect;
-    QRect m_captionRect;
 };

@@ -5,7 +5,7 @@ constexpr int kMargin = 4;
 constexpr int kCaptionGap = 10;
 } // namespace
 
-ToolbarButton::ToolbarButton(QWidget* parent) : HoverButton(parent) { layoutParts(); }
+ToolbarButton::ToolbarButton(QWidget* parent) : HoverButton(parent) {}
 
 void ToolbarButton::layoutFor(const QSize& size, QRect& picture, QRect& caption) const {
     const QSize pic = pictureSize();

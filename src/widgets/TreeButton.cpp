@@ -7,7 +7,7 @@ constexpr int kCaptionGap = 2;
 constexpr int kMargin = 4;
 } // namespace
 
-TreeButton::TreeButton(QWidget* parent) : HoverButton(parent) { layoutParts(); }
+TreeButton::TreeButton(QWidget* parent) : HoverButton(parent) {}
 
 void TreeButton::layoutFor(const QSize& size, QRect& picture, QRect& caption) const {
     const QSize pic = pictureSize();
