@@ -96,7 +96,8 @@ TEST_F(Tooltips, TextIsPlainAndCrLfBreaksTheLine) {
     tip.Create(&owner);
     const int oneLine = part(tip, "text")->sizeHint().height();
     tip.setTipText(QStringLiteral("Zeigt Ihr Guthaben an.\r\nIn den 'Einstellungen' <b>&Credits</b>"));
-    EXPECT_EQ(part(tip, "text")->text(), QStringLiteral("Zeigt Ihr Guthaben an.\nIn den 'Einstellungen' <b>&Credits</b>"));
+    EXPECT_EQ(part(tip, "text")->text(),
+              QStringLiteral("Zeigt Ihr Guthaben an.\nIn den 'Einstellungen' <b>&Credits</b>"));
     EXPECT_EQ(part(tip, "text")->textFormat(), Qt::PlainText);
     EXPECT_GE(part(tip, "text")->sizeHint().height(), 2 * oneLine - 2);
     // The text as given is kept.
@@ -188,7 +189,8 @@ TEST_F(Tooltips, BalloonAndRectangleAndColours) {
     tip.setBackColor(QColor());
     tip.setForeColor(QColor());
     shot = tip.tipWindow()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() - 3), QApplication::palette().color(QPalette::ToolTipBase));
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() - 3),
+              QApplication::palette().color(QPalette::ToolTipBase));
     EXPECT_EQ(part(tip, "text")->palette().color(QPalette::WindowText),
               QApplication::palette().color(QPalette::ToolTipText));
 }

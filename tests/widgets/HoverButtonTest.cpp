@@ -29,9 +29,13 @@ void pointerOut(QWidget* w) {
     QApplication::sendEvent(w, &leave);
 }
 
-QColor pixelAt(QWidget* w, QPoint p) { return QColor(w->grab().toImage().pixel(p)); }
+QColor pixelAt(QWidget* w, QPoint p) {
+    return QColor(w->grab().toImage().pixel(p));
+}
 
-bool isGrey(const QColor& c) { return c.red() == c.green() && c.green() == c.blue(); }
+bool isGrey(const QColor& c) {
+    return c.red() == c.green() && c.green() == c.blue();
+}
 
 class HoverButtons : public ::testing::Test {
 protected:
@@ -91,8 +95,9 @@ TEST_F(HoverButtons, PointerInShowsHoverPictureAndRaisedFrameOutRestores) {
     EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::green));
     // The raised frame: light top-left edge, dark bottom-right edge.
     const QImage raised = button.grab().toImage();
-    EXPECT_EQ(raised.pixelColor(0, 0), button.palette().color(QPalette::Light));
-    EXPECT_EQ(raised.pixelColor(button.width() - 1, button.height() - 1), button.palette().color(QPalette::Dark));
+    EXPECT_EQ(raised.pixel(0, 0), button.palette().color(QPalette::Light).rgb());
+    EXPECT_EQ(raised.pixel(button.width() - 1, button.height() - 1),
+              button.palette().color(QPalette::Dark).rgb());
     pointerOut(&button);
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
     EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::blue));
@@ -105,7 +110,7 @@ TEST_F(HoverButtons, PressShowsSunkenFrameAndReleaseClicksOnce) {
     QTest::mousePress(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Sunken);
     const QImage sunken = button.grab().toImage();
-    EXPECT_EQ(sunken.pixelColor(0, 0), button.palette().color(QPalette::Dark));
+    EXPECT_EQ(sunken.pixel(0, 0), button.palette().color(QPalette::Dark).rgb());
     EXPECT_EQ(clicks.count(), 0);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(clicks.count(), 1);
@@ -122,13 +127,13 @@ TEST_F(HoverButtons, DraggingOutAndBackInWhilePressed) {
     QSignalSpy clicks(&button, &HoverButton::Click);
     pointerIn(&button);
     QTest::mousePress(&button, Qt::LeftButton, {}, inside());
-    QMouseEvent out(QEvent::MouseMove, QPointF(outside()), button.mapToGlobal(QPointF(outside())), Qt::NoButton,
-                    Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent out(QEvent::MouseMove, QPointF(outside()), button.mapToGlobal(QPointF(outside())),
+                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&button, &out);
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
     EXPECT_TRUE(button.isPressed());
-    QMouseEvent back(QEvent::MouseMove, QPointF(inside()), button.mapToGlobal(QPointF(inside())), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent back(QEvent::MouseMove, QPointF(inside()), button.mapToGlobal(QPointF(inside())),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&button, &back);
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Sunken);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
@@ -182,8 +187,10 @@ TEST_F(HoverButtons, DisabledShowsDisabledPictureAndGreyCaption) {
     EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Disabled);
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
     EXPECT_EQ(pixelAt(&button, QPoint(0, 0)), button.themedBackColor());
+    // Enabled again under the resting pointer: the hover state shows at once.
     button.setEnabled(true);
-    EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Normal);
+    EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Hover);
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Raised);
 }
 
 TEST_F(HoverButtons, DisabledPictureLiesOverTheNormalOne) {
