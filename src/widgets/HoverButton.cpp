@@ -169,10 +169,16 @@ QSize HoverButton::sizeHint() const {
     QRect picture;
     QRect caption;
     layoutFor(QSize(), picture, caption);
-    // Rectangles of no size still mark where the parts start.
-    const int right = qMax(picture.x() + picture.width(), caption.x() + caption.width());
-    const int bottom = qMax(picture.y() + picture.height(), caption.y() + caption.height());
-    return QSize(right + 6, bottom + 4).expandedTo(minimumSizeHint());
+    // Only the parts that are there count: a picture without caption needs no
+    // room for the gap to the caption. The margin before the parts is kept after them.
+    QRect used;
+    for (const QRect& r : {picture, caption})
+        if (!r.isEmpty())
+            used = used.isNull() ? r : used.united(r);
+    if (used.isNull())
+        return minimumSizeHint();
+    return QSize(used.right() + 1 + used.left(), used.bottom() + 1 + used.top())
+        .expandedTo(minimumSizeHint());
 }
 
 QSize HoverButton::minimumSizeHint() const {

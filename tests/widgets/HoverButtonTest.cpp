@@ -265,6 +265,18 @@ TEST_F(HoverButtons, CaptionStandsTenRightOfThePictureCentredOnIt) {
     EXPECT_GT(button.sizeHint().width(), hintBefore.width() + 40);
 }
 
+TEST(HoverButtonSize, APictureWithoutCaptionGetsEvenMargins) {
+    ToolbarButton b;
+    b.setCaption(QString());
+    b.setPicture(solid(Qt::blue, 24));
+    b.resize(b.sizeHint());
+    const QRect picture = b.pictureRect();
+    EXPECT_EQ(picture.left(), b.width() - 1 - picture.right());
+    EXPECT_EQ(picture.top(), b.height() - 1 - picture.bottom());
+    EXPECT_EQ(pixelAt(&b, picture.center()), QColor(Qt::blue));
+    EXPECT_EQ(pixelAt(&b, QPoint(b.width() - 2, b.height() / 2)), b.themedBackColor());
+}
+
 TEST_F(HoverButtons, SwappingToASmallerHoverPictureKeepsTheCaptionInPlace) {
     button.setPicture(solid(Qt::blue, 24));
     button.setPictureHover(solid(Qt::green, 16));
