@@ -179,18 +179,3 @@ TEST_F(MainWindowLifecycle, SplashStepsComeInOrderAndTheWindowIsUsableAfterThem)
     QTest::keyClicks(w.ui().txtNummer, QStringLiteral("123"));
     EXPECT_EQ(w.ui().txtNummer->text(), QStringLiteral("123"));
 }
-
-TEST_F(MainWindowLifecycle, HeaderOperations) {
-    frmMain w;
-    HeaderArea& h = w.header();
-    EXPECT_EQ(h.text(), QStringLiteral("Einfach, Schnell, Weltweit"));
-    h.showHeaderInformation(QStringLiteral("Info"));
-    EXPECT_TRUE(h.informationShown());
-    h.showHeaderWarning(QStringLiteral("Achtung"));
-    EXPECT_FALSE(h.informationShown());
-    EXPECT_TRUE(h.warningShown());
-    EXPECT_EQ(h.text(), QStringLiteral("Achtung"));
-    h.resetHeader();
-    EXPECT_FALSE(h.warningShown());
-    EXPECT_EQ(h.text(), QStringLiteral("Einfach, Schnell, Weltweit"));
-}

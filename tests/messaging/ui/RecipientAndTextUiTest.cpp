@@ -32,17 +32,6 @@ protected:
 
 } // namespace
 
-TEST_F(RecipientAndText, PrefixListHasTheCatalogueInOrder) {
-    QComboBox* c = h.ui().cmbVorwahl;
-    ASSERT_EQ(c->count(), 32);
-    EXPECT_EQ(c->itemData(0).toString(), QStringLiteral("G150"));
-    EXPECT_EQ(c->itemText(16), QStringLiteral("0177"));
-    EXPECT_EQ(c->itemText(17), QStringLiteral("0176"));
-    EXPECT_EQ(c->itemData(31).toString(), QStringLiteral("W"));
-    EXPECT_EQ(c->itemText(31), QStringLiteral("Weltweit"));
-    EXPECT_FALSE(c->itemIcon(0).isNull());
-}
-
 TEST_F(RecipientAndText, NumberFieldChecksMarkAndWarn) {
     choosePrefix(QStringLiteral("W"));
     EXPECT_EQ(header(), QStringLiteral("Bitte geben sie die Rufnummer inklusive der internationalen Vorwahl ein."));
