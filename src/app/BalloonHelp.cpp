@@ -32,8 +32,7 @@ bool BalloonHelp::eventFilter(QObject* watched, QEvent* event) {
         const auto& [title, text] = m_elements.value(watched);
         m_tip->setTitle(title);
         m_tip->setTipText(text);
-        auto* element = static_cast<QWidget*>(watched);
-        m_tip->showAt(element->mapTo(m_window, QPoint(element->width() / 2, element->height())));
+        m_tip->showAt(static_cast<QWidget*>(watched));
         m_shown = true;
     } else if ((pointed || event->type() == QEvent::MouseMove) && m_closers.contains(watched) && m_shown) {
         m_tip->hide();

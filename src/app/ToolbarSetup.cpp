@@ -5,30 +5,14 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPainter>
 #include <QStyle>
 
 namespace {
 
-// The hover picture: the normal one, a little brighter.
-QPixmap brighter(const QPixmap& source) {
-    QPixmap result(source.size());
-    result.setDevicePixelRatio(source.devicePixelRatio());
-    result.fill(Qt::transparent);
-    QPainter p(&result);
-    p.drawPixmap(0, 0, source);
-    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-    p.fillRect(result.rect(), QColor(255, 255, 255, 70));
-    return result;
-}
-
 void setUp(ToolbarButton* button, const QString& caption, QStyle::StandardPixmap picture, int size = 24) {
-    const QIcon icon = QApplication::style()->standardIcon(picture);
-    const QPixmap normal = icon.pixmap(size, size);
+    // The button derives its hover and disabled pictures from this one.
     button->setCaption(caption);
-    button->setPicture(normal);
-    button->setPictureHover(brighter(normal));
-    button->setPictureDisabled(icon.pixmap(QSize(size, size), QIcon::Disabled));
+    button->setPicture(QApplication::style()->standardIcon(picture).pixmap(size, size));
     button->setToolTip(caption);
 }
 
