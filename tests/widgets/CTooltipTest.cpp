@@ -43,20 +43,6 @@ protected:
 
 } // namespace
 
-TEST(CTooltipDefaults, DefaultsAndNothingBeforeCreate) {
-    CTooltip tip;
-    EXPECT_EQ(tip.VisibleTime, 5000);
-    EXPECT_EQ(tip.DelayTime, 500);
-    EXPECT_EQ(tip.Style, CTooltip::kBalloon);
-    EXPECT_FALSE(tip.Centered);
-    EXPECT_EQ(tip.icon(), CTooltip::NoIcon);
-    EXPECT_FALSE(tip.foreColor().isValid());
-    EXPECT_FALSE(tip.isCreated());
-    tip.showAt(QPoint(1, 1)); // no window yet: nothing happens
-    EXPECT_FALSE(tip.isPending());
-    EXPECT_FALSE(tip.isShown());
-}
-
 TEST_F(Tooltips, WithoutTitleAndIconOnlyTheTextShows) {
     tip.setTipText(QStringLiteral("Nur Text"));
     tip.Create(&owner);
@@ -91,19 +77,6 @@ TEST_F(Tooltips, WithoutTitleAndIconOnlyTheTextShows) {
     EXPECT_EQ(tip.tipWindow()->grab().toImage().height(), plain.height());
 }
 
-TEST_F(Tooltips, TextIsPlainAndCrLfBreaksTheLine) {
-    tip.setTipText(QStringLiteral("Eine Zeile"));
-    tip.Create(&owner);
-    const int oneLine = part(tip, "text")->sizeHint().height();
-    tip.setTipText(QStringLiteral("Zeigt Ihr Guthaben an.\r\nIn den 'Einstellungen' <b>&Credits</b>"));
-    EXPECT_EQ(part(tip, "text")->text(),
-              QStringLiteral("Zeigt Ihr Guthaben an.\nIn den 'Einstellungen' <b>&Credits</b>"));
-    EXPECT_EQ(part(tip, "text")->textFormat(), Qt::PlainText);
-    EXPECT_GE(part(tip, "text")->sizeHint().height(), 2 * oneLine - 2);
-    // The text as given is kept.
-    EXPECT_TRUE(tip.tipText().contains(QStringLiteral("\r\n")));
-}
-
 TEST_F(Tooltips, DelayDefersAndVisibleTimeCloses) {
     tip.setTipText(QStringLiteral("x"));
     tip.DelayTime = 150;
@@ -115,29 +88,6 @@ TEST_F(Tooltips, DelayDefersAndVisibleTimeCloses) {
     QTRY_VERIFY(tip.isShown());
     EXPECT_FALSE(tip.isPending());
     QTRY_VERIFY(!tip.isShown());
-}
-
-TEST_F(Tooltips, HidingWhilePendingCancelsTheShow) {
-    tip.setTipText(QStringLiteral("x"));
-    tip.DelayTime = 50;
-    tip.Create(&owner);
-    tip.showAt(QPoint(0, 0));
-    tip.hide();
-    EXPECT_FALSE(tip.isPending());
-    QTest::qWait(150);
-    EXPECT_FALSE(tip.isShown());
-}
-
-TEST_F(Tooltips, WithoutVisibleTimeItStaysUntilHiddenOrClicked) {
-    tip.setTipText(QStringLiteral("x"));
-    tip.VisibleTime = 0;
-    tip.Create(&owner);
-    tip.showAt(QPoint(0, 0));
-    QTRY_VERIFY(tip.isShown());
-    QTest::qWait(100);
-    EXPECT_TRUE(tip.isShown());
-    QTest::mouseClick(tip.tipWindow(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_FALSE(tip.isShown());
 }
 
 TEST_F(Tooltips, PointsAtTheWidgetItIsShownAt) {
@@ -156,15 +106,6 @@ TEST_F(Tooltips, PointsAtTheWidgetItIsShownAt) {
     const QImage shot = tip.tipWindow()->grab().toImage();
     EXPECT_GT(shot.pixelColor(placed.width() / 2, 3).alpha(), 0);
     EXPECT_EQ(shot.pixelColor(1, 1).alpha(), 0);
-}
-
-TEST_F(Tooltips, StaysOnTheScreen) {
-    tip.setTipText(QStringLiteral("Ein Text, der am rechten Rand nicht mehr hinpasst"));
-    tip.Create(&owner);
-    const QRect screen = owner.screen()->availableGeometry();
-    tip.showAt(owner.mapFromGlobal(QPoint(screen.right() - 3, screen.bottom() - 3)));
-    QTRY_VERIFY(tip.isShown());
-    EXPECT_TRUE(screen.contains(tip.tipWindow()->geometry())) << tip.tipWindow()->geometry().x();
 }
 
 TEST_F(Tooltips, BalloonAndRectangleAndColours) {
@@ -193,22 +134,6 @@ TEST_F(Tooltips, BalloonAndRectangleAndColours) {
               QApplication::palette().color(QPalette::ToolTipBase));
     EXPECT_EQ(part(tip, "text")->palette().color(QPalette::WindowText),
               QApplication::palette().color(QPalette::ToolTipText));
-}
-
-TEST_F(Tooltips, CreateReplacesAndDestroyRemoves) {
-    tip.setTipText(QStringLiteral("x"));
-    tip.Create(&owner);
-    QPointer<QWidget> first = tip.tipWindow();
-    tip.Create(&owner);
-    EXPECT_TRUE(first.isNull());
-    EXPECT_NE(tip.tipWindow(), nullptr);
-    EXPECT_EQ(part(tip, "text")->text(), QStringLiteral("x"));
-    QPointer<QWidget> second = tip.tipWindow();
-    tip.Destroy();
-    EXPECT_FALSE(tip.isCreated());
-    EXPECT_TRUE(second.isNull());
-    tip.showAt(QPoint(0, 0));
-    EXPECT_FALSE(tip.isPending());
 }
 
 TEST(CTooltipLifetime, OwnerGoingFirstTakesTheTipWindowAlong) {

@@ -70,21 +70,6 @@ TEST(HoverButtonDefaults, FreshButtonShowsVelvoxEnabledOnButtonFace) {
     EXPECT_EQ(pixelAt(&b, QPoint(b.width() - 2, 1)), b.palette().color(QPalette::Button));
 }
 
-TEST(HoverButtonDefaults, ButtonFaceFollowsThePaletteUntilAColourIsSet) {
-    ToolbarButton b;
-    QPalette p = b.palette();
-    p.setColor(QPalette::Button, QColor(1, 2, 3));
-    b.setPalette(p);
-    EXPECT_EQ(b.themedBackColor(), QColor(1, 2, 3));
-    b.setThemedBackColor(QColor(200, 100, 0));
-    p.setColor(QPalette::Button, QColor(4, 5, 6));
-    b.setPalette(p);
-    EXPECT_EQ(b.themedBackColor(), QColor(200, 100, 0));
-    // An invalid colour goes back to the button face.
-    b.setThemedBackColor(QColor());
-    EXPECT_EQ(b.themedBackColor(), QColor(4, 5, 6));
-}
-
 TEST_F(HoverButtons, PointerInShowsHoverPictureAndRaisedFrameOutRestores) {
     EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Normal);
     EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::blue));
@@ -121,23 +106,6 @@ TEST_F(HoverButtons, PressShowsSunkenFrameAndReleaseClicksOnce) {
     EXPECT_EQ(clicks.count(), 1);
     QTest::mouseClick(&button, Qt::LeftButton, {}, inside());
     EXPECT_EQ(clicks.count(), 2);
-}
-
-TEST_F(HoverButtons, DraggingOutAndBackInWhilePressed) {
-    QSignalSpy clicks(&button, &HoverButton::Click);
-    pointerIn(&button);
-    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
-    QMouseEvent out(QEvent::MouseMove, QPointF(outside()), button.mapToGlobal(QPointF(outside())),
-                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&button, &out);
-    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
-    EXPECT_TRUE(button.isPressed());
-    QMouseEvent back(QEvent::MouseMove, QPointF(inside()), button.mapToGlobal(QPointF(inside())),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&button, &back);
-    EXPECT_EQ(button.frameState(), HoverButton::Frame::Sunken);
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, inside());
-    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(HoverButtons, ReleaseOutsideOrWhileDisabledDoesNotClick) {
@@ -193,22 +161,6 @@ TEST_F(HoverButtons, DisabledShowsDisabledPictureAndGreyCaption) {
     EXPECT_EQ(button.frameState(), HoverButton::Frame::Raised);
 }
 
-TEST_F(HoverButtons, DisabledPictureLiesOverTheNormalOne) {
-    // Left half grey, right half transparent: the normal picture shows through on the right.
-    QPixmap half(16, 16);
-    half.fill(Qt::transparent);
-    {
-        QPainter p(&half);
-        p.fillRect(0, 0, 8, 16, Qt::gray);
-    }
-    button.setPictureDisabled(half);
-    button.setEnabled(false);
-    const QImage shot = button.grab().toImage();
-    const QPoint origin = button.pictureRect().topLeft();
-    EXPECT_EQ(shot.pixelColor(origin + QPoint(2, 8)), QColor(Qt::gray));
-    EXPECT_EQ(shot.pixelColor(origin + QPoint(13, 8)), QColor(Qt::blue));
-}
-
 TEST(HoverButtonPictures, UnsetHoverAndDisabledPicturesAreDrawnFromTheNormalOne) {
     ToolbarButton b;
     b.setCaption(QStringLiteral("Hilfe"));
@@ -241,16 +193,6 @@ TEST_F(HoverButtons, ThemedBackgroundIsPainted) {
     EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::blue));
 }
 
-TEST_F(HoverButtons, HidingDropsTheHoverState) {
-    pointerIn(&button);
-    QTest::mousePress(&button, Qt::LeftButton, {}, inside());
-    button.hide();
-    button.show();
-    EXPECT_FALSE(button.isPressed());
-    EXPECT_EQ(button.frameState(), HoverButton::Frame::Flat);
-    EXPECT_EQ(button.shownPicture(), HoverButton::Shown::Normal);
-}
-
 TEST_F(HoverButtons, CaptionStandsTenRightOfThePictureCentredOnIt) {
     EXPECT_EQ(button.captionRect().left(), button.pictureRect().right() + 1 + 10);
     EXPECT_LE(qAbs(button.captionRect().center().y() - button.pictureRect().center().y()), 1);
@@ -263,28 +205,6 @@ TEST_F(HoverButtons, CaptionStandsTenRightOfThePictureCentredOnIt) {
     // A longer caption asks for more room.
     button.setCaption(QStringLiteral("Senden an alle Empfänger"));
     EXPECT_GT(button.sizeHint().width(), hintBefore.width() + 40);
-}
-
-TEST(HoverButtonSize, APictureWithoutCaptionGetsEvenMargins) {
-    ToolbarButton b;
-    b.setCaption(QString());
-    b.setPicture(solid(Qt::blue, 24));
-    b.resize(b.sizeHint());
-    const QRect picture = b.pictureRect();
-    EXPECT_EQ(picture.left(), b.width() - 1 - picture.right());
-    EXPECT_EQ(picture.top(), b.height() - 1 - picture.bottom());
-    EXPECT_EQ(pixelAt(&b, picture.center()), QColor(Qt::blue));
-    EXPECT_EQ(pixelAt(&b, QPoint(b.width() - 2, b.height() / 2)), b.themedBackColor());
-}
-
-TEST_F(HoverButtons, SwappingToASmallerHoverPictureKeepsTheCaptionInPlace) {
-    button.setPicture(solid(Qt::blue, 24));
-    button.setPictureHover(solid(Qt::green, 16));
-    const QRect caption = button.captionRect();
-    pointerIn(&button);
-    EXPECT_EQ(button.captionRect(), caption);
-    // The smaller picture is centred where the normal one stood.
-    EXPECT_EQ(pixelAt(&button, button.pictureRect().center()), QColor(Qt::green));
 }
 
 TEST(TreeButtons, PictureAboveCaptionBothCentred) {
