@@ -11,8 +11,14 @@
 
 #include <QLabel>
 
+namespace {
+constexpr int kBalanceTimeoutMs = 15000;
+} // namespace
+
 CreditDisplay::CreditDisplay(QLabel* credits, QLabel* buyCredits, SendContext& context, QObject* parent)
     : QObject(parent), m_credits(credits), m_buy(buyCredits), m_context(context), m_iNet2(new Transfer(this)) {
+    // The fetch blocks the window while it waits: a dead line must not hold it for a minute.
+    m_iNet2->setTimeoutMs(kBalanceTimeoutMs);
     m_tmCredits.setInterval(CreditBalance::kRefreshIntervalMs);
     connect(&m_tmCredits, &QTimer::timeout, this, &CreditDisplay::onTick);
     m_tmCredits.start();
