@@ -8,18 +8,17 @@
 
 namespace {
 
-// The reference: Qt's own MD5 over the bytes the text stands for (the low
-// byte of every UTF-16 code unit).
-QString reference(const QString& text) {
+// Checks CMD5 against Qt's MD5 over the low byte of every UTF-16 code unit,
+// and that the digest is 32 lower-case hex digits.
+void expectReference(const QString& text) {
     QByteArray bytes;
     for (const QChar c : text)
         bytes.append(char(c.unicode() & 0xFF));
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
-}
-
-bool isLowerHex32(const QString& s) {
-    static const QRegularExpression re(QStringLiteral("^[0-9a-f]{32}$"));
-    return re.match(s).hasMatch();
+    static const QRegularExpression lowerHex(QStringLiteral("^[0-9a-f]{32}$"));
+    const QString md5 = CMD5::MD5(text);
+    EXPECT_EQ(md5, QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()))
+        << "length " << text.size() << ": " << text.toStdString();
+    EXPECT_TRUE(lowerHex.match(md5).hasMatch()) << md5.toStdString();
 }
 
 } // namespace
@@ -37,46 +36,28 @@ TEST(CMD5, Rfc1321TestSuite) {
          "57edf4a22be3c955ac49da2e2107b67a"},
     };
     for (const auto& [input, digest] : suite) {
-        const QString text = QString::fromLatin1(input);
-        EXPECT_EQ(CMD5::MD5(text), QString::fromLatin1(digest)) << input;
-        EXPECT_EQ(CMD5::MD5(text), reference(text)) << input;
+        EXPECT_EQ(CMD5::MD5(QString::fromLatin1(input)), QString::fromLatin1(digest)) << input;
+        expectReference(QString::fromLatin1(input));
     }
 }
 
-// Every length from empty to a little over three blocks, so each padding case
-// is met: 55 fits one block, 56 and 64 need a second one for the length.
-TEST(CMD5, MatchesReferenceAtEveryLengthUpTo200) {
+// Every length up to a little over three blocks meets each padding case: 55
+// fits one block, 56 and 64 need a second one for the length.
+TEST(CMD5, MatchesTheReferenceAtEveryLengthAndOnRandomTexts) {
     QRandomGenerator rng(1321);
     for (int len = 0; len <= 200; ++len) {
         QString text;
         for (int i = 0; i < len; ++i)
             text.append(QChar(char16_t(rng.bounded(0, 256))));
-        const QString md5 = CMD5::MD5(text);
-        EXPECT_EQ(md5, reference(text)) << "length " << len;
-        EXPECT_TRUE(isLowerHex32(md5)) << md5.toStdString();
+        expectReference(text);
     }
-    for (const int len : {55, 56, 63, 64, 65, 119, 120, 128}) {
-        const QString same(len, u'x');
-        EXPECT_EQ(CMD5::MD5(same), reference(same)) << "length " << len;
+    const char16_t alphabet[] = u"aZ09 äöüÄÖÜß€ŁΩ–„“😀\r\n&<>";
+    for (int round = 0; round < 200; ++round) {
+        QString text;
+        for (int i = rng.bounded(0, 150); i > 0; --i)
+            text.append(QChar(alphabet[rng.bounded(0, int(std::size(alphabet)) - 1)]));
+        expectReference(text);
     }
-}
-
-TEST(CMD5, RawBytesAcrossManyBlocks) {
-    QByteArray bytes(1 << 20, Qt::Uninitialized);
-    QRandomGenerator rng(42);
-    for (char& b : bytes)
-        b = char(rng.bounded(0, 256));
-    EXPECT_EQ(CMD5::digest(bytes), QCryptographicHash::hash(bytes, QCryptographicHash::Md5));
-    EXPECT_EQ(CMD5::digest(QByteArrayView(bytes).first(1000003)),
-              QCryptographicHash::hash(QByteArrayView(bytes).first(1000003), QCryptographicHash::Md5));
-}
-
-TEST(CMD5, UmlautsHashAsIso88591Bytes) {
-    const QByteArray latin1("Gr\xFC\xDF"
-                            "e aus K\xF6ln, \xC4rger \xFC"
-                            "ber \xD6l");
-    const QString md5 = CMD5::MD5(QStringLiteral("Grüße aus Köln, Ärger über Öl"));
-    EXPECT_EQ(md5, QString::fromLatin1(QCryptographicHash::hash(latin1, QCryptographicHash::Md5).toHex()));
 }
 
 TEST(CMD5, OnlyTheLowByteOfACharacterCounts) {
@@ -84,17 +65,4 @@ TEST(CMD5, OnlyTheLowByteOfACharacterCounts) {
     EXPECT_EQ(CMD5::MD5(QStringLiteral("5 €")), CMD5::MD5(QStringLiteral("5 ¬")));
     EXPECT_EQ(CMD5::MD5(QStringLiteral("Łodz")), CMD5::MD5(QStringLiteral("Aodz")));
     EXPECT_NE(CMD5::MD5(QStringLiteral("5 €")), CMD5::MD5(QStringLiteral("5 E")));
-
-    QRandomGenerator rng(5);
-    const char16_t alphabet[] = u"aZ09 äöüÄÖÜß€ŁΩ–„“😀\r\n&<>";
-    const int letters = int(std::size(alphabet)) - 1;
-    for (int round = 0; round < 200; ++round) {
-        QString text;
-        const int len = rng.bounded(0, 150);
-        for (int i = 0; i < len; ++i)
-            text.append(QChar(alphabet[rng.bounded(0, letters)]));
-        const QString md5 = CMD5::MD5(text);
-        EXPECT_EQ(md5, reference(text)) << text.toStdString();
-        EXPECT_TRUE(isLowerHex32(md5)) << md5.toStdString();
-    }
 }
