@@ -2,8 +2,6 @@
 
 #include "platform/CodePage.h"
 
-#include <QRegularExpression>
-
 #include <httplib.h>
 
 QString HttpReply::text() const {
@@ -15,7 +13,6 @@ ServiceHttp::ServiceHttp(const ServiceProcess& service)
     m_client->set_url_encode(false);
     m_client->set_keep_alive(true);
     m_client->set_tcp_nodelay(true); // header and body are separate writes
-    m_client->set_connection_timeout(10);
     m_client->set_read_timeout(30);
     m_client->set_write_timeout(30);
 }
@@ -24,13 +21,9 @@ ServiceHttp::~ServiceHttp() = default;
 
 namespace {
 HttpReply toReply(const httplib::Result& r) {
-    HttpReply out;
     if (!r)
-        return out;
-    out.status = r->status;
-    out.contentType = r->get_header_value("Content-Type");
-    out.body = QByteArray(r->body.data(), qsizetype(r->body.size()));
-    return out;
+        return {};
+    return {r->status, r->get_header_value("Content-Type"), QByteArray::fromStdString(r->body)};
 }
 } // namespace
 
@@ -42,49 +35,27 @@ HttpReply ServiceHttp::post(const QByteArray& target, const QByteArray& body, co
     return toReply(m_client->Post(target.toStdString(), body.toStdString(), contentType));
 }
 
-QString encodeFormText(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1Char('%'), QLatin1String("%25"));
-    t.replace(QLatin1Char('&'), QLatin1String("%26"));
-    t.replace(QLatin1Char('+'), QLatin1String("%2B"));
-    t.replace(QLatin1Char(' '), QLatin1String("%20"));
-    return t;
-}
-
 QByteArray percentEncode(const QString& text) {
-    QByteArray out;
-    for (const char c : CodePage::toWindows1252(text)) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'))
-            out += char(b);
-        else
-            out += '%' + QByteArray::number(b, 16).rightJustified(2, '0').toUpper();
-    }
-    return out;
+    return CodePage::toWindows1252(text).toPercentEncoding("", "-._~");
 }
 
 QByteArray SendForm::body() const {
     const auto flag = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
-    const auto v = encodeFormText; // the client escapes every value it inserts
-    QString s =
-        QStringLiteral("email=") + v(email) + QStringLiteral("&kennwort=") + v(password) +
-        QStringLiteral("&firma= &empfaenger=") + v(recipient) + QStringLiteral("&empfaengername=") + v(name) +
-        QStringLiteral("&private=") + flag(privateBook) + QStringLiteral("&public=") + flag(publicBook) +
-        QStringLiteral("&skippush=") + (push ? QStringLiteral("0") : QStringLiteral("1")) +
-        QStringLiteral("&version=3.0.99&text=") + v(text) + QStringLiteral("&absenderkennung=") +
-        flag(senderId) + QStringLiteral("&absender=") + v(sender) + QStringLiteral("&statusmeldung=") +
-        flag(statusReport) + QStringLiteral("&antwort=") + flag(reply) + QStringLiteral("&einlieferung=") +
-        flag(confirmByMail) + QStringLiteral("&referer=") + v(referer);
+    const auto v = [](QString t) { // the client's encodeFormText
+        return t.replace(u'%', QLatin1String("%25"))
+            .replace(u'&', QLatin1String("%26"))
+            .replace(u'+', QLatin1String("%2B"))
+            .replace(u' ', QLatin1String("%20"));
+    };
+    QString s = QStringLiteral("email=") + v(email) + QStringLiteral("&kennwort=") + v(password) +
+                QStringLiteral("&firma=%20&empfaenger=") + v(recipient) + QStringLiteral("&empfaengername=") +
+                v(name) + QStringLiteral("&private=false&public=false&skippush=") +
+                (push ? QStringLiteral("0") : QStringLiteral("1")) + QStringLiteral("&version=3.0.99&text=") +
+                v(text) + QStringLiteral("&absenderkennung=") + flag(senderId) +
+                QStringLiteral("&absender=") + v(sender) + QStringLiteral("&statusmeldung=false&antwort=") +
+                flag(reply) + QStringLiteral("&einlieferung=false&referer=Velvox");
     if (scheduled)
         s += QStringLiteral("&term=") + v(term) + QStringLiteral("&cronjobstring=") + v(cron) +
              QStringLiteral("&enddate=") + v(end);
-    s += QStringLiteral("&long=") + flag(longSms);
-    s.replace(QLatin1Char(' '), QLatin1String("%20"));
-    return CodePage::toWindows1252(s);
-}
-
-int chargedCredits(const QString& reply) {
-    static const QRegularExpression re(QStringLiteral("Abgebuchte Credits: (\\d+)"));
-    const auto m = re.match(reply);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    return CodePage::toWindows1252(s + QStringLiteral("&long=") + flag(longSms));
 }

@@ -16,32 +16,23 @@
 
 namespace {
 
-QString u8(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 class ServiceRobustness : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(service.isRunning()) << service.errorString().toStdString(); }
 
-    // Still up, data intact: the balance query answers and the tables are there.
+    // Still up, on a fresh connection, and its data intact.
     void expectStillServing() {
-        ServiceHttp fresh(service);
-        const HttpReply r = fresh.get("/sms/count.php?email=demo@velvox.example");
+        const HttpReply r = ServiceHttp(service).get("/sms/count.php?email=demo@velvox.example");
         EXPECT_EQ(r.status, 200);
         EXPECT_EQ(r.text().trimmed().toLongLong(), service.credits(ServiceProcess::demoEmail()));
-        EXPECT_TRUE(service.isRunning());
-        EXPECT_EQ(
-            service.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")).toInt(),
-            9);
     }
-
     static void expectPlainError(const HttpReply& r) {
         EXPECT_GE(r.status, 400);
         EXPECT_LT(r.status, 500);
         EXPECT_EQ(r.contentType, "text/plain; charset=windows-1252");
         EXPECT_FALSE(r.body.trimmed().isEmpty());
     }
+    int messages() { return service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toInt(); }
 
     ServiceProcess service;
     ServiceHttp http{service};
@@ -53,83 +44,56 @@ constexpr const char* kFieldNames[] = {
     "skippush",     "version",  "text",  "absenderkennung", "absender",       "statusmeldung", "antwort",
     "einlieferung", "referer",  "long"};
 
-// Replaces the raw "name=value" piece of one field.
-QByteArray withField(const QByteArray& body, const QByteArray& name, const QByteArray& piece) {
+// The body with the raw "name=value" piece of one field replaced (or dropped).
+QByteArray withField(const QByteArray& body, const char* name, const QByteArray& piece) {
     QList<QByteArray> pieces = body.split('&');
     for (QByteArray& p : pieces) {
-        if (p.startsWith(QByteArray(name + '=')))
+        if (p.startsWith(QByteArray(QByteArray(name) + '=')))
             p = piece;
     }
     pieces.removeAll(QByteArray());
     return pieces.join('&');
 }
 
-TEST_F(ServiceRobustness, MalformedSendBodiesGetAPlainTextError) {
+TEST_F(ServiceRobustness, MalformedInputGetsAPlainTextError) {
     const QByteArray good = SendForm{}.body();
-    struct Case {
-        const char* what;
-        QByteArray body;
-    };
-    std::vector<Case> cases = {
+    const QByteArray twoMegabytes(2 * 1024 * 1024, 'a');
+    std::vector<std::pair<std::string, QByteArray>> cases = {
         {"empty body", ""},
-        {"no fields at all", "&&&"},
         {"a piece without =", "email"},
-        {"a piece without a name", "=x&" + good},
         {"a field twice", good + "&text=nochmal"},
         {"flag not true/false", withField(good, "private", "private=ja")},
-        {"skippush not 0/1", withField(good, "skippush", "skippush=2")},
         {"broken escape", withField(good, "text", "text=50%zz")},
         {"escape cut short", withField(good, "text", "text=abc%4")},
-        {"lone percent at the end", withField(good, "text", "text=%")},
         {"escaped byte that is no Windows-1252 text", withField(good, "text", "text=%81")},
         {"raw byte that is no Windows-1252 text", withField(good, "empfaengername", "empfaengername=\x8D")},
         {"NUL byte", withField(good, "text", "text=a%00b")},
-        {"scheduled send without its schedule", good}, // posted to CronSMS below
+        {"2 MB text", withField(good, "text", "text=" + twoMegabytes)},
+        {"2 MB of anything", twoMegabytes},
     };
     for (const char* name : kFieldNames)
-        cases.push_back({name, withField(good, name, QByteArray())}); // field missing
-
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const bool cron = std::string_view(c.what) == "scheduled send without its schedule";
-        const HttpReply r = http.post(cron ? kCronPath : kSendPath, c.body);
-        expectPlainError(r);
+        cases.emplace_back(std::string("missing ") + name, withField(good, name, QByteArray()));
+    for (const auto& [what, body] : cases) {
+        SCOPED_TRACE(what);
+        expectPlainError(http.post(kSendPath, body));
     }
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toInt(), 0);
-    expectStillServing();
-
-    // The same faults in a query.
-    for (const QByteArray& target :
-         {QByteArray("/sms/count.php?email=%zz"), QByteArray("/sms/count.php"),
-          QByteArray("/sms/checkUser.php?email=demo@velvox.example"), QByteArray("/sms/count.php?email=a%9D"),
-          QByteArray("/telefonbuch/telefonbuch.php?email=demo@velvox.example"),
-          QByteArray("/sms/createUser.php?name=x")}) {
-        SCOPED_TRACE(target.toStdString());
+    expectPlainError(http.post(kCronPath, good)); // a scheduled send without its schedule
+    for (const char* target : {"/sms/count.php?email=%zz", "/sms/count.php?email=a%9D",
+                               "/sms/checkUser.php?email=demo@velvox.example", "/gibt/es/nicht"}) {
+        SCOPED_TRACE(target);
         expectPlainError(http.get(target));
     }
-    expectPlainError(http.get("/gibt/es/nicht"));
-    expectPlainError(http.get(kSendPath)); // GET where the client posts
-    expectStillServing();
-}
-
-TEST_F(ServiceRobustness, HugeAndGarbageBodies) {
-    QByteArray huge = SendForm{}.body();
-    huge.replace("text=Hallo", QByteArray("text=" + QByteArray(2 * 1024 * 1024, 'a')));
-    expectPlainError(http.post(kSendPath, huge));
-    expectPlainError(http.post(kSendPath, QByteArray(2 * 1024 * 1024, 'x'), "text/plain"));
-    expectStillServing();
 
     // Random bytes of random lengths, fixed seed: each is refused.
     std::mt19937 random(20151201);
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 100; ++i) {
         QByteArray junk(int(random() % 3000), Qt::Uninitialized);
         for (char& c : junk)
             c = char(random() % 256);
         const HttpReply r = http.post(i % 2 ? kSendPath : kCronPath, junk);
-        ASSERT_NE(r.status, 0) << "no reply to junk " << i;
-        ASSERT_NE(r.status, 200) << "junk " << i << " accepted";
-        ASSERT_LT(r.status, 500) << "junk " << i;
+        ASSERT_TRUE(r.status >= 400 && r.status < 500) << "junk " << i << ": " << r.status;
     }
+    EXPECT_EQ(messages(), 0);
     expectStillServing();
 }
 
@@ -137,96 +101,69 @@ TEST_F(ServiceRobustness, SqlMetacharactersInEveryFieldAreJustText) {
     const QString injection =
         QStringLiteral("x'); DROP TABLE accounts; -- \" ; DELETE FROM messages WHERE '1'='1");
     const qint64 before = service.credits(ServiceProcess::demoEmail());
-    int accepted = 0;
+    QStringList accepted;
     for (const char* field : kFieldNames) {
-        SCOPED_TRACE(field);
-        const QByteArray body =
-            withField(SendForm{}.body(), field, QByteArray(field) + '=' + percentEncode(injection));
-        const HttpReply r = http.post(kSendPath, body);
-        ASSERT_NE(r.status, 0);
-        EXPECT_LT(r.status, 500);
-        if (r.status == 200 && r.text().contains(u8(kAcceptedPhrase))) {
-            ++accepted;
-            // Stored exactly as sent.
-            EXPECT_EQ(service
-                          .scalar(QStringLiteral("SELECT count(*) FROM messages WHERE ") +
-                                      QString::fromLatin1(field) + QStringLiteral(" = ?"),
-                                  {injection})
-                          .toInt(),
-                      1);
+        const HttpReply r =
+            http.post(kSendPath, withField(SendForm{}.body(), field,
+                                           QByteArray(field) + '=' + percentEncode(injection)));
+        EXPECT_TRUE(r.status > 0 && r.status < 500) << field;
+        if (r.text().contains(QString::fromUtf8(kAcceptedPhrase))) {
+            accepted << QString::fromLatin1(field);
+            EXPECT_EQ(service.scalar(
+                          QStringLiteral("SELECT %1 FROM messages ORDER BY id DESC").arg(accepted.last())),
+                      injection); // stored exactly as sent
         }
     }
     // Free texts are accepted; credentials, number and flags are not.
-    EXPECT_EQ(accepted, 6); // firma, empfaengername, version, text, absender, referer
+    EXPECT_EQ(accepted.join(u' '), QStringLiteral("firma empfaengername version text absender referer"));
     EXPECT_EQ(service.credits(ServiceProcess::demoEmail()), before - 60);
-
-    // A password that would match everything in concatenated SQL.
-    SendForm f;
-    f.password = QStringLiteral("' OR '1'='1");
-    EXPECT_FALSE(http.post(kSendPath, f.body()).text().contains(u8(kAcceptedPhrase)));
-    EXPECT_EQ(http.get("/sms/checkUser.php?email=demo@velvox.example&password=" + percentEncode(f.password))
+    EXPECT_EQ(http.get("/sms/checkUser.php?email=demo@velvox.example&password=" +
+                       percentEncode(QStringLiteral("' OR '1'='1")))
                   .text()
                   .trimmed(),
               QStringLiteral("1"));
-    EXPECT_EQ(
-        http.get("/sms/count.php?email=" + percentEncode(QStringLiteral("x' OR '1'='1"))).text().trimmed(),
-        QStringLiteral("-1"));
+    EXPECT_EQ(messages(), 6);
     expectStillServing();
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toInt(), 6);
 }
 
 // 50 clients for 10 seconds, each on its own keep-alive connection: every send
 // the service confirmed is stored exactly once and charged exactly once.
 TEST_F(ServiceRobustness, FiftyConcurrentClientsLoseNothing) {
     constexpr int kClients = 50;
-    constexpr auto kDuration = std::chrono::seconds(10);
-    constexpr int kMaxPerClient = 100000; // a bound even on a very fast machine
     const qint64 start = 1000000000;
     service.setCredits(ServiceProcess::demoEmail(), start);
-
-    std::atomic<int> accepted{0};
     std::atomic<int> failures{0};
     std::vector<QStringList> confirmed(kClients);
-    const auto deadline = std::chrono::steady_clock::now() + kDuration;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     std::vector<std::thread> clients;
     for (int c = 0; c < kClients; ++c) {
         clients.emplace_back([&, c] {
             ServiceHttp client(service);
-            for (int n = 0; n < kMaxPerClient && std::chrono::steady_clock::now() < deadline; ++n) {
-                if (n % 5 == 4) { // a balance query now and then, as the client does
-                    if (client.get("/sms/count.php?email=demo@velvox.example").status != 200)
-                        ++failures;
-                    continue;
-                }
+            for (int n = 0; std::chrono::steady_clock::now() < deadline; ++n) {
                 SendForm f;
                 f.text = QStringLiteral("Client %1 Nachricht %2").arg(c).arg(n);
                 const HttpReply r = client.post(kSendPath, f.body());
-                if (r.status == 200 && r.text().contains(u8(kAcceptedPhrase))) {
-                    ++accepted;
+                if (r.text().contains(QString::fromUtf8(kAcceptedPhrase)))
                     confirmed[std::size_t(c)] << f.text;
-                } else {
+                else
                     ++failures;
-                }
             }
         });
     }
     for (std::thread& t : clients)
         t.join();
 
-    EXPECT_EQ(failures.load(), 0);
-    ASSERT_GT(accepted.load(), 0);
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(*) FROM messages")).toInt(), accepted.load());
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT count(DISTINCT text) FROM messages")).toInt(),
-              accepted.load());
-    EXPECT_EQ(service.credits(ServiceProcess::demoEmail()), start - 10 * qint64(accepted.load()));
-
-    QSet<QString> stored;
+    QStringList sent;
+    for (const QStringList& texts : confirmed)
+        sent += texts;
+    QStringList stored;
     for (const QVariantList& row : service.query(QStringLiteral("SELECT text FROM messages")))
-        stored.insert(row.first().toString());
-    for (const QStringList& texts : confirmed) {
-        for (const QString& t : texts)
-            EXPECT_TRUE(stored.contains(t)) << t.toStdString();
-    }
+        stored << row.first().toString();
+    EXPECT_EQ(failures.load(), 0);
+    ASSERT_GT(sent.size(), 0);
+    EXPECT_EQ(QSet<QString>(stored.begin(), stored.end()), QSet<QString>(sent.begin(), sent.end()));
+    EXPECT_EQ(stored.size(), sent.size()); // none twice
+    EXPECT_EQ(service.credits(ServiceProcess::demoEmail()), start - 10 * qint64(sent.size()));
     expectStillServing();
 }
 
