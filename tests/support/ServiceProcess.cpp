@@ -167,10 +167,6 @@ bool ServiceProcess::isRunning() const {
     return m_port != 0 && m_process.state() == QProcess::Running;
 }
 
-bool ServiceProcess::waitForExit(int msecs) {
-    return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(msecs);
-}
-
 QString ServiceProcess::url(QStringView path) const {
     return m_baseUrl + path.toString();
 }

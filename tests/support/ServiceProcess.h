@@ -41,10 +41,6 @@ public:
     static QString demoPushNumber() { return QStringLiteral("00491761234567"); }
 
     bool isRunning() const;
-    qint64 processId() const { return m_process.processId(); }
-    // Waits until the process has ended by itself (a signal sent by the test,
-    // a crash); true when it has.
-    bool waitForExit(int msecs);
     // Why the service did not start, with its log.
     QString errorString() const { return m_error; }
 
