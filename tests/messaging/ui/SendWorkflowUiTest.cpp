@@ -144,12 +144,29 @@ TEST_F(SendWorkflowUi, SenderPanelWithoutSenderNameWarnsAndOpensTheOptions) {
     EXPECT_TRUE(options().isAbsenderkennung);
 }
 
-TEST(CreditLabel, RepliesGiveTheLabelsColoursAndBalances) {
+namespace {
+
+// The balance comes from a scripted server: the replies here are ones the
+// stand-in service does not give on request.
+class CreditLabel : public ::testing::Test {
+protected:
+    void loadWith(const QByteArray& firstReply) {
+        const QByteArray profile = "[URLs]\nSmsCount=" + server.url(QStringLiteral("/count?email=")).toLatin1() + "\n";
+        harness = std::make_unique<MainWindowHarness>(profile, false);
+        server.setReply(QStringLiteral("/count"), {firstReply});
+        harness->load();
+        afterLoad = server.requestCount(QStringLiteral("/count"));
+    }
     ScriptedServer server;
-    const QByteArray profile = "[URLs]\nSmsCount=" + server.url(QStringLiteral("/count?email=")).toLatin1() + "\n";
-    MainWindowHarness h(profile, false);
-    server.setReply(QStringLiteral("/count"), {" 1234 "});
-    h.load();
+    std::unique_ptr<MainWindowHarness> harness;
+    int afterLoad = 0;
+};
+
+} // namespace
+
+TEST_F(CreditLabel, RepliesGiveTheLabelsColoursAndBalances) {
+    loadWith(" 1234 ");
+    MainWindowHarness& h = *harness;
     QLabel* label = h.ui().lblCredits;
     QLabel* buy = h.ui().lblBuyCredits;
     EXPECT_EQ(label->text(), QStringLiteral("1234 Credits"));
@@ -189,13 +206,9 @@ TEST(CreditLabel, RepliesGiveTheLabelsColoursAndBalances) {
     EXPECT_TRUE(label->isEnabled());
 }
 
-TEST(CreditLabel, TenTicksFetchNothingAndTheEleventhFetches) {
-    ScriptedServer server;
-    const QByteArray profile = "[URLs]\nSmsCount=" + server.url(QStringLiteral("/count?email=")).toLatin1() + "\n";
-    MainWindowHarness h(profile, false);
-    server.setReply(QStringLiteral("/count"), {"100"});
-    h.load();
-    const int afterLoad = server.requestCount(QStringLiteral("/count"));
+TEST_F(CreditLabel, TenTicksFetchNothingAndTheEleventhFetches) {
+    loadWith("100");
+    MainWindowHarness& h = *harness;
     for (int i = 0; i < 10; ++i)
         h.window->credits().onTick();
     EXPECT_EQ(server.requestCount(QStringLiteral("/count")), afterLoad);
@@ -204,21 +217,17 @@ TEST(CreditLabel, TenTicksFetchNothingAndTheEleventhFetches) {
     EXPECT_EQ(h.window->credits().tickCounter(), 0);
 }
 
-TEST(CreditLabel, RefusedConnectionReadsNoInternet) {
+TEST(CreditLabelOffline, RefusedConnectionReadsNoInternet) {
     MainWindowHarness h("[URLs]\nSmsCount=http://127.0.0.1:1/count?email=\n", false);
     h.load();
     EXPECT_EQ(h.ui().lblCredits->text(), QStringLiteral("kein Internet"));
     EXPECT_EQ(h.window->sendContext().creditBalance, -1);
 }
 
-TEST(CreditLabel, AFetchAskedForDuringAFetchHasTheLastWord) {
+TEST_F(CreditLabel, AFetchAskedForDuringAFetchHasTheLastWord) {
     using namespace std::chrono_literals;
-    ScriptedServer server;
-    const QByteArray profile = "[URLs]\nSmsCount=" + server.url(QStringLiteral("/count?email=")).toLatin1() + "\n";
-    MainWindowHarness h(profile, false);
-    server.setReply(QStringLiteral("/count"), {"5000"});
-    h.load();
-    const int afterLoad = server.requestCount(QStringLiteral("/count"));
+    loadWith("5000");
+    MainWindowHarness& h = *harness;
 
     // The first answer is slow and stale; a send's reply asks again meanwhile.
     server.setReply(QStringLiteral("/count"), {"5000", "text/plain", 200, 400ms});
