@@ -21,8 +21,11 @@ Transfer::Transfer(QObject* parent) : QObject(parent), m_nam(new QNetworkAccessM
 }
 
 Transfer::~Transfer() {
-    if (m_reply)
+    // A request still under way ends silently: its owner may be half gone.
+    if (m_reply) {
+        m_reply->disconnect(this);
         m_reply->abort();
+    }
 }
 
 void Transfer::setAccessType(int type) {

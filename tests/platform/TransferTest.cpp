@@ -179,3 +179,18 @@ TEST(Transfer, NamedProxyIsReallyUsed) {
     t.openUrl(target, &ok);
     EXPECT_FALSE(ok);
 }
+
+TEST(Transfer, DestroyedWhileARequestRunsReportsNothing) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    int reports = 0;
+    {
+        Transfer t;
+        t.setAccessType(Transfer::Direct);
+        QObject::connect(&t, &Transfer::stateChanged, &t, [&](int) { ++reports; });
+        t.execute(QStringLiteral("http://127.0.0.1:%1/").arg(silent.serverPort()), QStringLiteral("GET"), {});
+        QTest::qWait(50);
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(reports, 0);
+}
