@@ -68,8 +68,6 @@ frmMain::frmMain(QWidget* parent)
     QPalette linkPalette = m_ui->lblReuseText->palette();
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_ui->lblReuseText->setPalette(linkPalette);
-    m_ui->lblBuyCredits->setFont(linkFont);
-    m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
