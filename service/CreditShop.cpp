@@ -6,6 +6,7 @@
 #include "Endpoints.h"
 #include "Html.h"
 #include "Log.h"
+#include "PageLogin.h"
 #include "Reply.h"
 #include "RequestForm.h"
 
@@ -44,11 +45,9 @@ void shopPage(Context& ctx, const httplib::Request& req, httplib::Response& res)
     const std::string backcolor = form->valueOr("backcolor");
     html::Page page{"Credits einkaufen", html::backColor(backcolor), {}};
     auto lock = ctx.db.lock();
-    const auto account = accounts::authenticate(ctx.db, email, password);
-    if (!account) {
-        page.body = html::loginFailedBody();
-        return replyPage(res, html::render(page));
-    }
+    const auto account = pageAccount(ctx.db, email, password, page, res);
+    if (!account)
+        return;
     std::int64_t balance = account->credits;
     std::string notice;
     if (req.method == "POST") {

@@ -7,6 +7,7 @@
 #include "Groups.h"
 #include "Html.h"
 #include "MsmsLine.h"
+#include "PageLogin.h"
 #include "Reply.h"
 #include "RequestForm.h"
 
@@ -63,11 +64,9 @@ void groupPage(Context& ctx, const httplib::Request& req, httplib::Response& res
     const std::string password = *form->value("passwort");
     html::Page page{"Gruppe öffnen", html::backColor(form->valueOr("backcolor")), {}};
     auto lock = ctx.db.lock();
-    const auto account = accounts::authenticate(ctx.db, email, password);
-    if (!account) {
-        page.body = html::loginFailedBody();
-        return replyPage(res, html::render(page));
-    }
+    const auto account = pageAccount(ctx.db, email, password, page, res);
+    if (!account)
+        return;
     std::string notice;
     if (body)
         notice = createGroup(ctx.db, account->id, *form);

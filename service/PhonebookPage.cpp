@@ -6,6 +6,7 @@
 #include "Endpoints.h"
 #include "Html.h"
 #include "Phonebook.h"
+#include "PageLogin.h"
 #include "Reply.h"
 #include "RequestForm.h"
 
@@ -33,11 +34,9 @@ void phonebookPage(Context& ctx, const httplib::Request& req, httplib::Response&
         return;
     html::Page page{"Telefonbuch", html::backColor(form->valueOr("backcolor")), {}};
     auto lock = ctx.db.lock();
-    const auto account = accounts::authenticate(ctx.db, *form->value("email"), *form->value("passwort"));
-    if (!account) {
-        page.body = html::loginFailedBody();
-        return replyPage(res, html::render(page));
-    }
+    const auto account = pageAccount(ctx.db, *form->value("email"), *form->value("passwort"), page, res);
+    if (!account)
+        return;
     const auto entries = phonebook::list(ctx.db, account->id);
     page.body =
         "<h1>Telefonbuch</h1>\n<p>Klicken Sie auf einen Namen, um ihn als Empfänger zu übernehmen.</p>\n" +

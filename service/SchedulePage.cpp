@@ -5,6 +5,7 @@
 #include "Database.h"
 #include "Endpoints.h"
 #include "Html.h"
+#include "PageLogin.h"
 #include "Reply.h"
 #include "RequestForm.h"
 #include "ScheduledJobs.h"
@@ -52,11 +53,9 @@ void schedulePage(Context& ctx, const httplib::Request& req, httplib::Response& 
     const std::string backcolor = form->valueOr("backcolor");
     html::Page page{"Terminversand", html::backColor(backcolor), {}};
     auto lock = ctx.db.lock();
-    const auto account = accounts::authenticate(ctx.db, email, password);
-    if (!account) {
-        page.body = html::loginFailedBody();
-        return replyPage(res, html::render(page));
-    }
+    const auto account = pageAccount(ctx.db, email, password, page, res);
+    if (!account)
+        return;
     std::string notice;
     if (req.method == "POST")
         notice = deleteJob(ctx.db, account->id, form->valueOr("loeschen"));
