@@ -95,10 +95,12 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
     }
 
     const QByteArray body = GatewayRequest::buildBody(fields);
-    // One request at a time: the parts of a text go out in order. The
-    // component's own time-out bounds this wait.
-    while (m_iNet->stillExecuting())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // One request at a time: the parts of a text go out in order. The wait
+    // ends at the send time-out, or when the window goes meanwhile.
+    if (!m_iNet->waitUntilIdle(kSendTimeoutMs)) {
+        setBusy(false);
+        return false;
+    }
     const QString url = m_context.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
     m_iNet->execute(url, QStringLiteral("POST"), body, {GatewayRequest::contentTypeHeader()});
     return true;
