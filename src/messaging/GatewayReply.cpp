@@ -47,13 +47,6 @@ QString massFailureText(const QString& recipient) {
            QStringLiteral(" wurde NICHT versendet: das SMS Gateway hat nicht geantwortet.");
 }
 
-QString prependToLog(const QString& log, const QStringList& lines) {
-    QString result = log;
-    for (const QString& line : lines)
-        result.prepend(line);
-    return result;
-}
-
 QString timeoutText() {
     return QStringLiteral("Das SMS Gateway hat auf die Anfrage nicht reagiert.\r\n"
                           "Mit hoher Wahrscheinlichkeit wurde die Nachricht NICHT versendet.");

@@ -27,8 +27,6 @@ QString logStamp(const QDateTime& at = QDateTime::currentDateTime(),
                  const QLocale& locale = QLocale::system());
 // Logged for an entry whose request failed or was never answered.
 QString massFailureText(const QString& recipient);
-// The run log with the lines of one reply put in front, one after the other.
-QString prependToLog(const QString& log, const QStringList& lines);
 
 // The send time-out message (60 s without a reply to a single send).
 QString timeoutText();

@@ -46,8 +46,13 @@ void GatewaySender::setBusy(bool busy) {
         m_f.window->unsetCursor();
 }
 
-void GatewaySender::beginAction(const SendAction& action) {
-    m_action = action;
+void GatewaySender::beginAction(const QString& text, const QString& name, const QString& number, bool mass) {
+    m_action.text = text;
+    m_action.name = name;
+    m_action.number = number;
+    m_action.mass = mass;
+    m_action.password = m_context.password;
+    m_action.schedule = m_context.schedule;
     m_senderAnswer.reset();
     m_dropFailureShown = false;
 }
@@ -80,7 +85,7 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
     const cOptionen& o = options();
     if (o.xmlIsServerUsed) {
         const auto outcome =
-            xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_context.password));
+            xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_action.password));
         if (outcome.kind == xmlServer::HandoverOutcome::Kind::Failed) {
             // A failed drop is not a hand-over: it must never be confirmed as
             // one. Said once per send action, not once per part or entry.
@@ -97,10 +102,10 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
 
     GatewayRequest::Fields fields;
     fields.email = o.Username;
-    fields.password = m_context.password;
+    fields.password = m_action.password;
     fields.recipient = recipient;
     fields.recipientName = name;
-    fields.massMode = m_context.massMode;
+    fields.massMode = m_action.mass;
     fields.privateBook = m_f.privat->checkState() == Qt::Checked;
     fields.publicBook = m_f.publicBook->checkState() == Qt::Checked;
     fields.pushEnabled = o.isPushEnabled;
@@ -113,9 +118,8 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
     fields.einlieferung = o.isControlEmail;
     fields.referer = Product::productName();
     fields.isLongSmsEnabled = o.isLongSmsEnabled;
-    if (m_context.schedule)
-        fields.schedule = GatewayRequest::Schedule{
-            m_context.schedule->StartTime, m_context.schedule->CronString, m_context.schedule->EndTime};
+    if (const auto& job = m_action.schedule)
+        fields.schedule = GatewayRequest::Schedule{job->StartTime, job->CronString, job->EndTime};
 
     if (!senderNameConfirmed()) {
         setBusy(false);
@@ -124,7 +128,7 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
 
     // The body is built now, with the password and schedule of this send; the
     // queue keeps the parts of a text and the entries of a run in order.
-    const QString url = m_context.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
+    const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
     m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient}});
     pump();
     return true;

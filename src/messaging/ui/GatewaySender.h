@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/CCronjob.h"
+
 #include <QObject>
 #include <QQueue>
 #include <QString>
@@ -47,6 +49,10 @@ public:
         QString name;   // cmbName
         QString number; // txtNummer
         bool mass = false;
+        // Taken from the send context by beginAction: a run's later entries
+        // go out after the workflow has emptied the password and the schedule.
+        QString password;
+        std::optional<CCronjob> schedule;
     };
 
     GatewaySender(const Fields& fields, SendContext& context, HeaderArea& header, QObject* parent = nullptr);
@@ -56,8 +62,9 @@ public:
 
     // Starts a send action: the requests that follow belong to it, and the
     // questions of a send (missing sender name, a failed company-server drop)
-    // are asked at most once in it.
-    void beginAction(const SendAction& action);
+    // are asked at most once in it. The password and schedule of the send
+    // context are taken now.
+    void beginAction(const QString& text, const QString& name, const QString& number, bool mass);
 
     // Sends one text to one recipient, split into as many requests as needed.
     // Returns how many requests (or hand-overs) were started.

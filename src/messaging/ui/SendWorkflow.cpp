@@ -96,7 +96,7 @@ void SendWorkflow::sendSingle() {
         return;
     }
     const QString text = m_f.text->toPlainText();
-    m_p.sender.beginAction({text, m_f.name->currentText(), m_f.number->text(), false});
+    m_p.sender.beginAction(text, m_f.name->currentText(), m_f.number->text(), false);
     const int started = m_p.sender.sendText(*recipient, text, m_f.name->currentText());
     if (started == 0 || options().xmlIsServerUsed) {
         m_p.sender.tm().stop();
