@@ -13,6 +13,8 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "lists/clsMRU.h"
+#include "mass/ui/MassMode.h"
+#include "mass/ui/frmMultiSMS.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
@@ -104,12 +106,23 @@ void frmMain::composeControllers() {
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
+    for (ToolbarButton* b : {u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
                              u.tbEditSignature, u.tbDeleteSignature}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
     }
     u.lblReuseText->installEventFilter(this);
+
+    m_massMode = new MassMode({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.boxPlatzhalter,
+                               u.boxVariablesToolbar, u.txtAnzahlMultiSMS, u.tbSend, u.tbTerminversand, u.tbMultiSMS,
+                               u.tbPhonebook},
+                              {*m_context, *m_header, *m_editor, *m_sender, *m_credits, *m_workflow}, this);
+    m_massMode->setClosePhonebook([this] {
+        if (m_phonebookWindow)
+            m_phonebookWindow->close();
+    });
+    setMassWindow(m_massMode->listWindow());
+    connect(u.tbMultiSMS, &ToolbarButton::Click, m_massMode, &MassMode::toggle);
 }
 
 bool frmMain::massMode() const { return m_context->massMode; }
@@ -237,6 +250,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         saveWindowPosition();
     saveLastInput();
+    // A running mass run counts as cancelled; its windows go with this one.
+    m_massMode->mainWindowClosing();
     for (QWidget* w : {m_massWindow.data(), m_phonebookWindow.data(), m_newsWindow.data()}) {
         if (w)
             w->close();

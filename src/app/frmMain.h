@@ -12,6 +12,7 @@ class BalloonHelp;
 class CreditDisplay;
 class GatewaySender;
 class HeaderArea;
+class MassMode;
 class MessageEditor;
 class OptionPanels;
 class RecipientInput;
@@ -42,6 +43,7 @@ public:
     CreditDisplay& credits() { return *m_credits; }
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
+    MassMode& massModeControl() { return *m_massMode; }
     clsMRU& mru() { return *m_mru; }
     BalloonHelp* balloonHelp() { return m_balloon; }
 
@@ -78,6 +80,7 @@ private:
     CreditDisplay* m_credits = nullptr;
     OptionPanels* m_optionPanels = nullptr;
     SendWorkflow* m_workflow = nullptr;
+    MassMode* m_massMode = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
     QPointer<QWidget> m_massWindow;
