@@ -6,6 +6,7 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "platform/ui/WidgetPrompts.h"
+#include "schedule/ui/frmTimeControl.h"
 
 #include <QApplication>
 
@@ -38,6 +39,7 @@ int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
+    registerTimeControlDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     // The first-start wizard is not part of this build yet: a first start goes
