@@ -85,15 +85,14 @@ void frmTimeControl::connectRules() {
             rebuildYearDays();
     });
 
-    for (QObject* field :
-         {static_cast<QObject*>(u.cmbTimeHour->lineEdit()),
-          static_cast<QObject*>(u.cmbTimeMinutes->lineEdit()),
-          static_cast<QObject*>(u.cmbYearlyDayDate->lineEdit()),
-          static_cast<QObject*>(u.cmbMonthDayDate->lineEdit()), static_cast<QObject*>(u.tbSendTimes)}) {
-        field->installEventFilter(this);
-        connect(qobject_cast<QLineEdit*>(field), &QLineEdit::returnPressed, this,
-                [this, field] { leaveField(field); });
+    // A combo box hands its focus events to its line edit directly, past any
+    // filter there: leaving is seen on the combo box itself.
+    for (QComboBox* c : {u.cmbTimeHour, u.cmbTimeMinutes, u.cmbYearlyDayDate, u.cmbMonthDayDate}) {
+        c->installEventFilter(this);
+        connect(c->lineEdit(), &QLineEdit::returnPressed, this, [this, c] { leaveField(c); });
     }
+    u.tbSendTimes->installEventFilter(this);
+    connect(u.tbSendTimes, &QLineEdit::returnPressed, this, [this] { leaveField(m_ui->tbSendTimes); });
 
     for (QRadioButton* o : {u.obDaly, u.obMonthly, u.obYearly})
         connect(o, &QRadioButton::toggled, this, &frmTimeControl::showPattern);
@@ -212,13 +211,13 @@ void frmTimeControl::setText(QComboBox* field, const QString& text) {
 
 void frmTimeControl::leaveField(QObject* field) {
     Ui::frmTimeControl& u = *m_ui;
-    if (field == u.cmbTimeHour->lineEdit()) {
+    if (field == u.cmbTimeHour) {
         setText(u.cmbTimeHour, padOnLeave(u.cmbTimeHour->currentText()));
-    } else if (field == u.cmbTimeMinutes->lineEdit()) {
+    } else if (field == u.cmbTimeMinutes) {
         setText(u.cmbTimeMinutes, padOnLeave(u.cmbTimeMinutes->currentText()));
-    } else if (field == u.cmbYearlyDayDate->lineEdit()) {
+    } else if (field == u.cmbYearlyDayDate) {
         setText(u.cmbYearlyDayDate, yearDayOnLeave(u.cmbYearlyDayDate->currentText(), Clock::now().date()));
-    } else if (field == u.cmbMonthDayDate->lineEdit()) {
+    } else if (field == u.cmbMonthDayDate) {
         if (const auto notice = monthDayNotice(u.cmbMonthDayDate->currentText()))
             Prompts::show(Prompts::Icon::Information, noticeTitle(), *notice);
     } else if (field == u.tbSendTimes) {
@@ -309,9 +308,7 @@ void frmTimeControl::onSend() {
     // Pressing "Senden" leaves the field being edited; its corrections apply
     // before the build reads the fields.
     for (QObject* field :
-         {static_cast<QObject*>(u.cmbTimeHour->lineEdit()),
-          static_cast<QObject*>(u.cmbTimeMinutes->lineEdit()),
-          static_cast<QObject*>(u.cmbYearlyDayDate->lineEdit()), static_cast<QObject*>(u.tbSendTimes)})
+         std::initializer_list<QObject*>{u.cmbTimeHour, u.cmbTimeMinutes, u.cmbYearlyDayDate, u.tbSendTimes})
         leaveField(field);
     const CCronjob::Build b = CCronjob::build(choices());
     for (const Prompts::Message& m : b.messages)

@@ -35,6 +35,8 @@ protected:
     void open(const QString& previousStart = {}) {
         dialog.prepare(previousStart);
         dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
     Ui::frmTimeControl& u() { return dialog.ui(); }
 
@@ -47,11 +49,11 @@ protected:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, QString::fromUtf8(text));
     }
+    // Moves the keyboard focus into the field and on, as Tab would.
     void leave(QWidget* field) {
-        QWidget* target =
-            qobject_cast<QComboBox*>(field) ? qobject_cast<QComboBox*>(field)->lineEdit() : field;
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(target, &out);
+        field->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+        u().cbSend->setFocus(Qt::TabFocusReason);
     }
     void expandSeries() { u().cbRepetition->setChecked(true); }
     QStringList shown() const {
