@@ -22,7 +22,7 @@ constexpr int kExpandedHeight = 480;
 // Where the editor opens, from the main window's top-left corner.
 const QPoint kOffsetFromOwner(33, 36);
 // The page of the options dialog that lists the scheduled sends.
-constexpr int kSchedulePage = 4;
+const QString kSchedulePage = QStringLiteral("terminversand");
 
 void fill(QComboBox* combo, const QStringList& items) {
     combo->clear();

@@ -328,7 +328,7 @@ TEST_F(TimeControlUi, EditLinkOpensTheScheduledSendsPage) {
     emit u().lblEditCronSMS->linkActivated(s("edit"));
     ASSERT_EQ(prompts.dialogs().size(), 1);
     EXPECT_EQ(prompts.dialogs()[0].name, s("options"));
-    EXPECT_EQ(prompts.dialogs()[0].args.value(s("page")).toInt(), 4);
+    EXPECT_EQ(prompts.dialogs()[0].args.value(s("page")).toString(), s("terminversand"));
     EXPECT_TRUE(dialog.isVisible());
 }
 
