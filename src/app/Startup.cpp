@@ -7,6 +7,7 @@
 #include "config/cOptionen.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
+#include "schedule/ui/frmTimeControl.h"
 
 #include <QApplication>
 
@@ -40,6 +41,7 @@ int run(QApplication& app) {
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
     registerFileDialogs();
+    registerTimeControlDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     // The first-start wizard is not part of this build yet: a first start goes

@@ -106,7 +106,7 @@ void frmMain::composeControllers() {
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
+    for (ToolbarButton* b : {u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbAddSignature,
                              u.tbEditSignature, u.tbDeleteSignature}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));

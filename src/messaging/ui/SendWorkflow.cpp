@@ -109,16 +109,12 @@ void SendWorkflow::sendSingle() {
 void SendWorkflow::onScheduledSendClicked() {
     const QVariant record = Prompts::dialog(QString::fromLatin1(Prompts::Dialog::TimeControl),
                                             {{QStringLiteral("lastStart"), m_p.context.lastScheduleStart}});
-    if (!record.isValid())
+    const std::optional<CCronjob> job = CCronjob::fromVariant(record);
+    if (!job)
         return;
-    const QVariantMap map = record.toMap();
-    CCronjob job;
-    job.StartTime = map.value(QStringLiteral("StartTime")).toString();
-    job.CronString = map.value(QStringLiteral("CronString")).toString();
-    job.EndTime = map.value(QStringLiteral("EndTime")).toString();
-    m_p.context.schedule = job;
+    m_p.context.schedule = *job;
     onSendClicked();
-    m_p.context.lastScheduleStart = job.StartTime;
+    m_p.context.lastScheduleStart = job->StartTime;
     m_p.context.schedule.reset();
 }
 
