@@ -15,9 +15,12 @@ class HeaderArea;
 class MassMode;
 class MessageEditor;
 class OptionPanels;
+class PhonebookDock;
 class RecipientInput;
 class SendWorkflow;
 class TrayController;
+class UpdateNotice;
+class frmHelp;
 class clsMRU;
 class frmSplash;
 struct SendContext;
@@ -46,6 +49,12 @@ public:
     MassMode& massModeControl() { return *m_massMode; }
     clsMRU& mru() { return *m_mru; }
     BalloonHelp* balloonHelp() { return m_balloon; }
+    PhonebookDock& phonebook() { return *m_phonebook; }
+    UpdateNotice& updateNotice() { return *m_updateNotice; }
+    // The user ended the program in the no-connection window during load():
+    // the load stopped there and the window is not to be shown.
+    bool quitRequested() const { return m_quitRequested; }
+    frmHelp* showHelp();
 
     void restoreWindowPosition();
     void saveWindowPosition();
@@ -83,6 +92,10 @@ private:
     MassMode* m_massMode = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
+    PhonebookDock* m_phonebook = nullptr;
+    UpdateNotice* m_updateNotice = nullptr;
+    QPointer<frmHelp> m_help;
+    bool m_quitRequested = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;
     QPointer<QWidget> m_newsWindow;
