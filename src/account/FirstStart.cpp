@@ -1,6 +1,5 @@
 #include "account/FirstStart.h"
 
-#include "account/AccountRequests.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "platform/Prompts.h"
@@ -33,8 +32,7 @@ QString connectionFailedText(const QString& reason) {
                                  "später noch einmal.");
 }
 
-bool signIn(Transfer& transfer, const AccountFields::ExistingAccount& a) {
-    const Reply r = AccountRequests::checkUser(transfer, a.email, a.password);
+bool signIn(const Reply& r, const AccountFields::ExistingAccount& a) {
     switch (r.kind) {
     case Reply::Kind::Accepted: {
         cOptionen& o = options();
@@ -65,8 +63,7 @@ bool termsAccepted() {
     return false;
 }
 
-bool registerAccount(Transfer& transfer, const AccountFields::NewAccount& a) {
-    const Reply r = AccountRequests::createNewAccount(transfer, a);
+bool registerAccount(const Reply& r, const AccountFields::NewAccount& a) {
     switch (r.kind) {
     case Reply::Kind::Accepted: {
         cOptionen& o = options();
@@ -87,9 +84,8 @@ bool registerAccount(Transfer& transfer, const AccountFields::NewAccount& a) {
     return false;
 }
 
-bool activateAccount(Transfer& transfer, const QString& password, bool rememberPassword) {
+bool activateAccount(const Reply& r, const QString& password, bool rememberPassword) {
     cOptionen& o = options();
-    const Reply r = AccountRequests::checkUser(transfer, o.Username, password);
     switch (r.kind) {
     case Reply::Kind::Accepted:
         if (rememberPassword)

@@ -1,32 +1,32 @@
 #pragma once
 
 #include "account/AccountFields.h"
+#include "account/AccountRequests.h"
 
 #include <QString>
 
-class Transfer;
-
-// The steps of the first-start wizard that talk to the service, write the
-// settings and tell the user what went wrong. The window validates first,
-// shows its wait overlay around these calls and applies what they return.
+// What the first-start wizard makes of the service's replies: the settings it
+// writes and what it tells the user. The window validates, sends the request
+// (AccountRequests) under its wait overlay and hands the reply here, unless it
+// was closed meanwhile.
 namespace FirstStart {
 
-// Existing account: on success Username (and, when asked to, kennwort) and
+// Existing account, after its check: on success Username (and, when asked to, kennwort) and
 // FirstStartHasRun are saved; WaitingForPassword is left alone. Returns
 // whether the wizard may close.
-bool signIn(Transfer& transfer, const AccountFields::ExistingAccount& a);
+bool signIn(const AccountRequests::Reply& reply, const AccountFields::ExistingAccount& a);
 
 // The terms dialog; a refusal is explained to the user.
 bool termsAccepted();
 
-// New account: on success Username and WaitingForPassword are saved and the
+// New account, after its creation request: on success Username and WaitingForPassword are saved and the
 // completion page follows. Returns whether the account was created.
-bool registerAccount(Transfer& transfer, const AccountFields::NewAccount& a);
+bool registerAccount(const AccountRequests::Reply& reply, const AccountFields::NewAccount& a);
 
-// The mailed password checked against Username: on success it is stored when
+// The mailed password, after its check against Username: on success it is stored when
 // asked to, WaitingForPassword goes off and FirstStartHasRun on. Returns
 // whether the wizard may close.
-bool activateAccount(Transfer& transfer, const QString& password, bool rememberPassword);
+bool activateAccount(const AccountRequests::Reply& reply, const QString& password, bool rememberPassword);
 
 // "Ohne Überprüfung direkt zum Programm".
 void skip();

@@ -178,6 +178,17 @@ protected:
     AccountFields::ExistingAccount demo(bool remember) const {
         return {ServiceProcess::demoEmail(), ServiceProcess::demoPassword(), remember};
     }
+    // The wizard's three steps: the request, then what becomes of its reply.
+    bool signIn(const AccountFields::ExistingAccount& a) {
+        return FirstStart::signIn(AccountRequests::checkUser(transfer, a.email, a.password), a);
+    }
+    bool registerAccount(const AccountFields::NewAccount& a) {
+        return FirstStart::registerAccount(AccountRequests::createNewAccount(transfer, a), a);
+    }
+    bool activateAccount(const QString& password, bool remember) {
+        return FirstStart::activateAccount(AccountRequests::checkUser(transfer, options().Username, password),
+                                           password, remember);
+    }
     QStringList shownTitles() const {
         QStringList titles;
         for (const Prompts::Message& m : prompts.messages())
@@ -197,7 +208,7 @@ TEST_F(AccountService, SignInWritesTheAccountOnlyWhenTheServiceAgrees) {
 
     AccountFields::ExistingAccount wrong = demo(true);
     wrong.password = QStringLiteral("VELVOX");
-    EXPECT_FALSE(FirstStart::signIn(transfer, wrong));
+    EXPECT_FALSE(signIn(wrong));
     ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(prompts.messages().first().icon, Prompts::Icon::Warning);
     EXPECT_EQ(prompts.messages().first().title, QStringLiteral("Unbekanntes Benutzerkonto"));
@@ -207,13 +218,13 @@ TEST_F(AccountService, SignInWritesTheAccountOnlyWhenTheServiceAgrees) {
     EXPECT_TRUE(reloaded(settings).Username.isEmpty());
     EXPECT_FALSE(options().FirstStartHasRun);
 
-    EXPECT_TRUE(FirstStart::signIn(transfer, demo(false)));
+    EXPECT_TRUE(signIn(demo(false)));
     EXPECT_EQ(reloaded(settings).Username, ServiceProcess::demoEmail());
     EXPECT_TRUE(options().kennwort.isEmpty());
     EXPECT_TRUE(options().FirstStartHasRun);
     EXPECT_TRUE(options().WaitingForPassword); // signing in leaves a pending registration alone
 
-    EXPECT_TRUE(FirstStart::signIn(transfer, demo(true)));
+    EXPECT_TRUE(signIn(demo(true)));
     EXPECT_EQ(reloaded(settings).kennwort, ServiceProcess::demoPassword());
     EXPECT_EQ(prompts.messages().size(), 1);
 }
@@ -244,7 +255,7 @@ TEST_F(AccountService, UnreachableServiceIsAConnectionFailureNotAnUnknownAccount
     for (const QString& endpoint : endpoints) {
         urlStore().set(CUrlStore::CheckUser, endpoint);
         prompts.clear();
-        EXPECT_FALSE(FirstStart::signIn(transfer, demo(true)));
+        EXPECT_FALSE(signIn(demo(true)));
         ASSERT_EQ(prompts.messages().size(), 1);
         EXPECT_EQ(prompts.messages().first().title, Product::productName());
         EXPECT_TRUE(prompts.messages().first().text.startsWith(
@@ -256,7 +267,7 @@ TEST_F(AccountService, UnreachableServiceIsAConnectionFailureNotAnUnknownAccount
 
 TEST_F(AccountService, RegistrationThenTheMailedPasswordActivatesTheAccount) {
     const QString email = QStringLiteral("neu+1@velvox.example");
-    EXPECT_TRUE(FirstStart::registerAccount(transfer, completeRegistration(email)));
+    EXPECT_TRUE(registerAccount(completeRegistration(email)));
     EXPECT_TRUE(prompts.messages().isEmpty());
     EXPECT_EQ(reloaded(settings).Username, email);
     EXPECT_TRUE(options().WaitingForPassword);
@@ -277,14 +288,14 @@ TEST_F(AccountService, RegistrationThenTheMailedPasswordActivatesTheAccount) {
 
     const QString mailed = service.outboxPassword(email);
     ASSERT_FALSE(mailed.isEmpty());
-    EXPECT_FALSE(FirstStart::activateAccount(transfer, mailed + QLatin1Char('x'), true));
+    EXPECT_FALSE(activateAccount(mailed + QLatin1Char('x'), true));
     ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(prompts.messages().first().text,
               QStringLiteral(
                   "Das eingegebene Kennwort ist nicht korrekt.\r\n\r\nBitte überprüfen Sie Ihre Daten."));
     EXPECT_TRUE(reloaded(settings).WaitingForPassword);
 
-    EXPECT_TRUE(FirstStart::activateAccount(transfer, mailed, true));
+    EXPECT_TRUE(activateAccount(mailed, true));
     EXPECT_EQ(prompts.messages().last().icon, Prompts::Icon::Information);
     EXPECT_EQ(prompts.messages().last().text, QStringLiteral("Ihr Konto ist jetzt freigeschaltet."));
     EXPECT_EQ(reloaded(settings).kennwort, mailed);
@@ -295,7 +306,7 @@ TEST_F(AccountService, RegistrationThenTheMailedPasswordActivatesTheAccount) {
     // The same address again is refused by the service and kept from the settings.
     prompts.clear();
     options().Username = QStringLiteral("anders@velvox.example");
-    EXPECT_FALSE(FirstStart::registerAccount(transfer, completeRegistration(email)));
+    EXPECT_FALSE(registerAccount(completeRegistration(email)));
     EXPECT_EQ(shownTitles(), QStringList{QStringLiteral("Velvox")});
     EXPECT_EQ(
         prompts.messages().first().text,
