@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "account/ui/frmAGBs.h"
+#include "account/ui/frmFirstTime.h"
 #include "account/ui/frmLogin.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -34,16 +36,32 @@ frmMain* showMainWindow() {
     return window;
 }
 
+frmFirstTime* showFirstStartWizard() {
+    // Between the wizard's close and the main window's show no window is up:
+    // that must not count as the program's end.
+    const bool quitOnLastClosed = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto* wizard = new frmFirstTime();
+    WidgetPrompts::instance().setParentWindow(wizard);
+    QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
+        showMainWindow();
+        QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
+    });
+    wizard->show();
+    return wizard;
+}
+
 int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
+    registerTermsDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
-    // The first-start wizard is not part of this build yet: a first start goes
-    // straight to the main window, the decision itself is already made here.
-    (void)isFirstStart();
-    showMainWindow();
+    if (isFirstStart())
+        showFirstStartWizard();
+    else
+        showMainWindow();
     return app.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "platform/Transfer.h"
+#include "web/ui/WebBrowser.h"
 #include "widgets/FieldMark.h"
 
 #include "ui_frmFirstTime.h"
@@ -84,11 +85,17 @@ frmFirstTime::frmFirstTime(QWidget* parent)
 
     m_ui->optAccount0->setChecked(true);
     selectOption(0);
-    m_ui->pages->setCurrentWidget(m_ui->pageIntro);
     if (options().WaitingForPassword) {
         // The registration is done; only the mailed password is missing.
         m_ui->cmdBack->hide();
         showCompletion(FirstStart::completionText(false));
+    } else {
+        // The browser is created only here: the completion page never needs it.
+        m_browser = new WebBrowser(m_ui->boxBrowser);
+        m_browser->setObjectName(QStringLiteral("webIntro"));
+        m_ui->layBrowser->addWidget(m_browser);
+        m_browser->showStoredPage(QStringLiteral("FIRSTSTART.HTML"));
+        m_ui->pages->setCurrentWidget(m_ui->pageIntro);
     }
 }
 

@@ -9,6 +9,7 @@
 
 class QLineEdit;
 class Transfer;
+class WebBrowser;
 
 namespace Ui {
 class frmFirstTime;
@@ -26,6 +27,8 @@ public:
 
     // A request to the service is under way (the wait overlay is up).
     bool isBusy() const { return m_busy; }
+    // The introduction's browser; nullptr when the wizard opens on the completion page.
+    WebBrowser* introBrowser() const { return m_browser; }
 
 signals:
     void closed();
@@ -55,6 +58,7 @@ private:
 
     std::unique_ptr<Ui::frmFirstTime> m_ui;
     Transfer* m_iNet;
+    WebBrowser* m_browser = nullptr;
     bool m_busy = false;
     bool m_closed = false;
 };
