@@ -44,7 +44,13 @@ frmFirstTime::frmFirstTime(QWidget* parent)
     m_ui->lblHeader->setFont(headerFont);
     m_ui->lblVersion->setText(Product::versionLabel());
     m_ui->optAccount0->setText(QStringLiteral("Ich habe bereits ein ") + product + QStringLiteral(" Konto"));
+    // The warning line keeps its room when hidden, so the fields do not jump.
+    QSizePolicy keep = m_ui->lblWarning->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_ui->lblWarning->setSizePolicy(keep);
     m_ui->lblWarning->hide();
+    m_ui->boxWait->setMinimumSize(300, 90);
+    m_ui->lblWait->setAlignment(Qt::AlignCenter);
     m_ui->boxWait->hide();
     QPalette warning = m_ui->lblWarning->palette();
     warning.setColor(QPalette::WindowText, Qt::darkRed);
