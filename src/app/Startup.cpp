@@ -41,6 +41,7 @@ frmFirstTime* showFirstStartWizard() {
     // that must not count as the program's end.
     const bool quitOnLastClosed = QApplication::quitOnLastWindowClosed();
     QApplication::setQuitOnLastWindowClosed(false);
+    registerTermsDialog();
     auto* wizard = new frmFirstTime();
     WidgetPrompts::instance().setParentWindow(wizard);
     QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
@@ -55,7 +56,6 @@ int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
-    registerTermsDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     if (isFirstStart())
