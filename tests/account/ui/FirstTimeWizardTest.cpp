@@ -53,15 +53,6 @@ protected:
         auto* label = child<QLabel>(wizard, "lblWarning");
         return label->isVisible() ? label->text() : QString();
     }
-    void fillRegistration(const QString& email) {
-        type(wizard, "txtName", QStringLiteral("Müller"));
-        type(wizard, "txtFirstName", QStringLiteral("Anna"));
-        type(wizard, "txtEmail", email);
-        type(wizard, "txtEmailRepeat", email);
-        type(wizard, "txtStrasse", QStringLiteral("Hauptstraße 5"));
-        type(wizard, "txtPLZ", QStringLiteral("10115"));
-        type(wizard, "txtOrt", QStringLiteral("Berlin"));
-    }
     qint64 accounts() const {
         return service.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts")).toLongLong();
     }
@@ -172,7 +163,7 @@ TEST_F(Wizard, EveryRequiredFieldIsMarkedAndNothingIsSent) {
     for (const char* f : {"txtFirma", "txtTelefon", "txtFax", "txtLand", "txtGutscheincode"})
         EXPECT_EQ(background(wizard, f), plain()) << f;
 
-    fillRegistration(QStringLiteral("neu@velvox.example"));
+    fillRegistration(wizard, QStringLiteral("neu@velvox.example"));
     child<QLineEdit>(wizard, "txtEmailRepeat")->setText(QStringLiteral("Neu@velvox.example"));
     click(wizard, "cmdDoIt");
     EXPECT_EQ(warning(), QStringLiteral("Die beiden angegebenen eMailadressen sind nicht identisch."));
@@ -186,7 +177,7 @@ TEST_F(Wizard, EveryRequiredFieldIsMarkedAndNothingIsSent) {
 
 TEST_F(Wizard, TermsNotAcceptedCreateNothing) {
     openAccountPage(1);
-    fillRegistration(QStringLiteral("neu@velvox.example"));
+    fillRegistration(wizard, QStringLiteral("neu@velvox.example"));
     prompts.queueDialogResult(false);
     const qint64 before = accounts();
     click(wizard, "cmdDoIt");
@@ -202,7 +193,7 @@ TEST_F(Wizard, TermsNotAcceptedCreateNothing) {
 TEST_F(Wizard, RegistrationWaitsForTheMailedPasswordAcrossAStart) {
     const QString email = QStringLiteral("anna+1@velvox.example");
     openAccountPage(1);
-    fillRegistration(email);
+    fillRegistration(wizard, email);
     type(wizard, "txtLand", QStringLiteral("DE"));
     prompts.queueDialogResult(true);
     click(wizard, "cmdDoIt");

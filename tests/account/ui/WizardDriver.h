@@ -51,6 +51,17 @@ inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(b, Qt::LeftButton, {}, boxed ? QPoint(6, b->height() / 2) : b->rect().center());
 }
 
+// Every required field of a new account, the two e-mail fields alike.
+inline void fillRegistration(QWidget* window, const QString& email) {
+    type(window, "txtName", QStringLiteral("Müller"));
+    type(window, "txtFirstName", QStringLiteral("Anna"));
+    type(window, "txtEmail", email);
+    type(window, "txtEmailRepeat", email);
+    type(window, "txtStrasse", QStringLiteral("Hauptstraße 5"));
+    type(window, "txtPLZ", QStringLiteral("10115"));
+    type(window, "txtOrt", QStringLiteral("Berlin"));
+}
+
 inline QString page(QWidget* window) {
     return child<QStackedWidget>(window, "pages")->currentWidget()->objectName();
 }

@@ -90,13 +90,7 @@ TEST_F(HandOver, NewAccountSendsItsFirstSmsWithTheWelcomeCredits) {
     QPointer<frmFirstTime> wizard = Startup::showFirstStartWizard();
     click(wizard, "cmdNext");
     click(wizard, "optAccount1");
-    type(wizard, "txtName", QStringLiteral("Huber"));
-    type(wizard, "txtFirstName", QStringLiteral("Jörg"));
-    type(wizard, "txtEmail", email);
-    type(wizard, "txtEmailRepeat", email);
-    type(wizard, "txtStrasse", QStringLiteral("Ringstraße 1"));
-    type(wizard, "txtPLZ", QStringLiteral("80331"));
-    type(wizard, "txtOrt", QStringLiteral("München"));
+    fillRegistration(wizard, email);
     prompts.queueDialogResult(true);
     click(wizard, "cmdDoIt");
     ASSERT_EQ(page(wizard), QStringLiteral("pageDone"));
