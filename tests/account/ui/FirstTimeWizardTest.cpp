@@ -4,6 +4,7 @@
 #include "WizardDriver.h"
 
 #include "config/CUrlStore.h"
+#include "config/Product.h"
 #include "config/cOptionen.h"
 #include "web/ui/WebBrowser.h"
 
@@ -72,9 +73,9 @@ protected:
 } // namespace
 
 TEST_F(Wizard, IntroductionThenAccountPageWithTheExistingGroupSelected) {
+    Product::setProductName(QStringLiteral("Büro SMS")); // a rebranded copy names itself
     open();
-    EXPECT_EQ(wizard->windowTitle(), QStringLiteral("Velvox"));
-    EXPECT_EQ(child<QLabel>(wizard, "lblVersion")->text(), QStringLiteral("Version 3.0.99"));
+    EXPECT_EQ(wizard->windowTitle(), QStringLiteral("Büro SMS"));
     EXPECT_EQ(page(wizard), QStringLiteral("pageIntro"));
     ASSERT_TRUE(wizard->introBrowser());
     EXPECT_TRUE(QTest::qWaitFor(
@@ -88,7 +89,7 @@ TEST_F(Wizard, IntroductionThenAccountPageWithTheExistingGroupSelected) {
     EXPECT_EQ(page(wizard), QStringLiteral("pageAccount"));
     EXPECT_TRUE(child<QRadioButton>(wizard, "optAccount0")->isChecked());
     EXPECT_EQ(child<QRadioButton>(wizard, "optAccount0")->text(),
-              QStringLiteral("Ich habe bereits ein Velvox Konto"));
+              QStringLiteral("Ich habe bereits ein Büro SMS Konto"));
     EXPECT_EQ(child<QPushButton>(wizard, "cmdDoIt")->text(),
               QStringLiteral("Kontodaten überprüfen und anmelden"));
     EXPECT_TRUE(child(wizard, "txtOldEmail")->isEnabled());
