@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "account/ui/frmAGBs.h"
+#include "account/ui/frmFirstTime.h"
 #include "account/ui/frmLogin.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -43,6 +45,24 @@ frmMain* showMainWindow() {
     return window;
 }
 
+frmFirstTime* showFirstStartWizard() {
+    // Between the wizard's close and the main window's show no window is up:
+    // that must not count as the program's end.
+    const bool quitOnLastClosed = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerTermsDialog();
+    auto* wizard = new frmFirstTime();
+    WidgetPrompts::instance().setParentWindow(wizard);
+    QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
+        QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
+        // Inside the running event loop a quit asked for during the load is not lost.
+        if (!showMainWindow())
+            QCoreApplication::quit();
+    });
+    wizard->show();
+    return wizard;
+}
+
 int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
@@ -52,11 +72,11 @@ int run(QApplication& app) {
     registerNoInternetDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
-    // The first-start wizard is not part of this build yet: a first start goes
-    // straight to the main window, the decision itself is already made here.
-    (void)isFirstStart();
-    if (!showMainWindow())
+    if (isFirstStart()) {
+        showFirstStartWizard();
+    } else if (!showMainWindow()) {
         return 0;
+    }
     return app.exec();
 }
 
