@@ -12,6 +12,7 @@
 #include "config/Product.h"
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
+#include "config/ui/frmOptionen.h"
 #include "lists/clsMRU.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
@@ -68,6 +69,8 @@ frmMain::frmMain(QWidget* parent)
     QPalette linkPalette = m_ui->lblReuseText->palette();
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_ui->lblReuseText->setPalette(linkPalette);
+    m_ui->lblBuyCredits->setFont(linkFont);
+    m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
@@ -103,13 +106,18 @@ void frmMain::composeControllers() {
     connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
+    connect(u.tbOptions, &ToolbarButton::Click, this, [this] { showOptions(this); });
+    // An applied dialog changes what the indicators show; a closed one may have bought credits.
+    connect(&OptionsEvents::instance(), &OptionsEvents::applied, m_optionPanels, &OptionPanels::setOptionsBar);
+    connect(&OptionsEvents::instance(), &OptionsEvents::closed, m_credits, &CreditDisplay::refreshCredits);
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
+    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbTerminversand, u.tbAddSignature,
                              u.tbEditSignature, u.tbDeleteSignature}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
     }
     u.lblReuseText->installEventFilter(this);
+    u.lblBuyCredits->installEventFilter(this);
 }
 
 bool frmMain::massMode() const { return m_context->massMode; }
@@ -117,6 +125,10 @@ bool frmMain::massMode() const { return m_context->massMode; }
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->lblReuseText && event->type() == QEvent::MouseButtonRelease) {
         m_workflow->onReuseClicked();
+        return true;
+    }
+    if (watched == m_ui->lblBuyCredits && event->type() == QEvent::MouseButtonRelease) {
+        showBuyCredits(this);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
