@@ -3,8 +3,9 @@
 #include "platform/ToolRegistry.h"
 
 namespace {
-const QString kProgId = QStringLiteral("Velvox_OutlookAddin.Connect");
-const QString kLoadBehavior = QStringLiteral("LoadBehavior");
+// Plain literals: callers may build the key during static initialisation.
+constexpr char16_t kProgId[] = u"Velvox_OutlookAddin.Connect";
+constexpr char16_t kLoadBehavior[] = u"LoadBehavior";
 constexpr qint32 kLoadAtStartup = 3;
 } // namespace
 
@@ -21,16 +22,16 @@ bool registerOutlookAddin(const QString& officeApplication) {
     if (disposition == ToolRegistry::Failed)
         return false;
     if (disposition == ToolRegistry::OpenedExistingKey &&
-        ToolRegistry::getNumber(key, kLoadBehavior, nullptr))
+        ToolRegistry::getNumber(key, QString::fromUtf16(kLoadBehavior), nullptr))
         return false;
-    bool ok = ToolRegistry::setString(key, QStringLiteral("FriendlyName"), kProgId);
+    bool ok = ToolRegistry::setString(key, QStringLiteral("FriendlyName"), QString::fromUtf16(kProgId));
     ok = ToolRegistry::setString(
              key, QStringLiteral("Description"),
              QStringLiteral("Mit Hilfe von Velvox eine SMS aus Outlook heraus versenden.")) &&
          ok;
     // The load behaviour last: its presence says the registration is complete.
     ok = ToolRegistry::setNumber(key, QStringLiteral("CommandLineSafe"), 0) && ok;
-    ok = ToolRegistry::setNumber(key, kLoadBehavior, kLoadAtStartup) && ok;
+    ok = ToolRegistry::setNumber(key, QString::fromUtf16(kLoadBehavior), kLoadAtStartup) && ok;
     return ok;
 }
 
