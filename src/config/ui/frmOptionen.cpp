@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 #include "platform/ui/WidgetPrompts.h"
 #include "ui_frmOptionen.h"
+#include "web/ui/WebBrowser.h"
 #include "widgets/FieldMark.h"
 #include "widgets/TreeButton.h"
 
@@ -18,6 +19,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QVBoxLayout>
 
 using namespace OptionsRules;
 
@@ -75,6 +77,7 @@ frmOptionen::frmOptionen(QWidget* parent)
     m_outlook = new OutlookSection(m_ui->pageOutlook);
     m_ui->layOutlook->addWidget(m_outlook);
     buildEntries();
+    buildBrowsers();
     m_ui->lblAbsenderWarnung->hide();
     m_ui->lblKennwortHinweis->setBuddy(m_ui->txtKennwort);
     m_ui->lblEmail->setBuddy(m_ui->txtEmail);
@@ -252,6 +255,8 @@ void frmOptionen::showPage(int page) {
     Ui::frmOptionen& u = *m_ui;
     for (QPushButton* b : {u.cmdOK, u.cmdAbbrechen, u.cmdUebernehmen})
         b->show();
+    for (WebBrowser* b : {m_creditsBrowser, m_cronBrowser})
+        b->hide();
     const EntryDef* def = nullptr;
     for (const EntryDef& e : kEntries) {
         if (e.page == page)
@@ -418,6 +423,41 @@ bool frmOptionen::portLeft() {
 
 // --- Service pages --------------------------------------------------------------
 
+void frmOptionen::buildBrowsers() {
+    const auto make = [this](QWidget* box, int page) {
+        auto* layout = new QVBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* b = new WebBrowser(box);
+        b->setObjectName(page == Credits ? QStringLiteral("brwCredits") : QStringLiteral("brwTerminversand"));
+        layout->addWidget(b);
+        b->hide();
+        connect(b, &WebBrowser::beforeNavigate, this, [this](const QString& target, bool* cancel) {
+            if (!isCloseLink(target))
+                return;
+            *cancel = true;
+            // Not from inside the browser's callback: the dialog may be deleted on close.
+            QTimer::singleShot(0, this, &QDialog::reject);
+        });
+        connect(b, &WebBrowser::documentComplete, this, [this, page] { onPageLoaded(page); });
+        return b;
+    };
+    m_creditsBrowser = make(m_ui->boxBrowserCredits, Credits);
+    m_cronBrowser = make(m_ui->boxBrowserTerminversand, Terminversand);
+}
+
+WebBrowser* frmOptionen::browser(int page) const {
+    return page == Credits ? m_creditsBrowser : page == Terminversand ? m_cronBrowser : nullptr;
+}
+
+void frmOptionen::onPageLoaded(int page) {
+    QLabel* loading = page == Credits ? m_ui->lblLadenCredits : m_ui->lblLadenTerminversand;
+    QProgressBar* animation = page == Credits ? m_ui->aniLadenCredits : m_ui->aniLadenTerminversand;
+    loading->hide();
+    animation->hide();
+    if (m_page == page)
+        browser(page)->show();
+}
+
 QString frmOptionen::pageAddress(int page) const {
     return page == Credits ? m_creditsAddress : page == Terminversand ? m_cronAddress : QString();
 }
@@ -427,11 +467,12 @@ void frmOptionen::openServicePage(int page) {
     const QString colour = colourText(face.red(), face.green(), face.blue());
     const QString email = options().Username;
     const QString password = getPassword();
-    if (page == Credits) {
-        m_creditsAddress = buyCreditsAddress(urlStore().getBuyCredits(), email, password, colour);
-    } else {
-        m_cronAddress = editCronAddress(urlStore().getEditCronSMS(), email, password, colour);
-    }
+    QString& address = page == Credits ? m_creditsAddress : m_cronAddress;
+    address = page == Credits ? buyCreditsAddress(urlStore().getBuyCredits(), email, password, colour)
+                              : editCronAddress(urlStore().getEditCronSMS(), email, password, colour);
+    (page == Credits ? m_ui->lblLadenCredits : m_ui->lblLadenTerminversand)->show();
+    (page == Credits ? m_ui->aniLadenCredits : m_ui->aniLadenTerminversand)->show();
+    browser(page)->navigate(address);
 }
 
 // --- Apply --------------------------------------------------------------------

@@ -11,6 +11,7 @@ class frmOptionen;
 }
 class OutlookSection;
 class TreeButton;
+class WebBrowser;
 class QLineEdit;
 class QWidget;
 
@@ -51,6 +52,8 @@ public:
     TreeButton* entry(int page) const;
     // The address the page's browser was sent to last (pages 3 and 4).
     QString pageAddress(int page) const;
+    // The browser of page 3 or 4.
+    WebBrowser* browser(int page) const;
 
 signals:
     void applied();
@@ -75,6 +78,8 @@ private:
     bool portLeft();
     void onOk();
     void openServicePage(int page);
+    void buildBrowsers();
+    void onPageLoaded(int page);
 
     std::unique_ptr<Ui::frmOptionen> m_ui;
     OutlookSection* m_outlook;
@@ -85,6 +90,8 @@ private:
     bool m_senderAcceptable = true;
     int m_senderMaxLength = OptionsRules::kSenderIdMaxLetters;
     bool m_loading = false;
+    WebBrowser* m_creditsBrowser = nullptr;
+    WebBrowser* m_cronBrowser = nullptr;
     QString m_creditsAddress;
     QString m_cronAddress;
 };
