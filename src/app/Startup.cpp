@@ -8,6 +8,7 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "platform/ui/FileDialogs.h"
+#include "config/ui/frmOptionen.h"
 #include "platform/ui/WidgetPrompts.h"
 #include "schedule/ui/frmTimeControl.h"
 #include "web/ui/frmNoInternet.h"
@@ -54,9 +55,10 @@ frmFirstTime* showFirstStartWizard() {
     auto* wizard = new frmFirstTime();
     WidgetPrompts::instance().setParentWindow(wizard);
     QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
+        const bool shown = showMainWindow() != nullptr;
         QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
         // Inside the running event loop a quit asked for during the load is not lost.
-        if (!showMainWindow())
+        if (!shown)
             QCoreApplication::quit();
     });
     wizard->show();
@@ -70,6 +72,7 @@ int run(QApplication& app) {
     registerFileDialogs();
     registerTimeControlDialog();
     registerNoInternetDialog();
+    registerOptionsDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     if (isFirstStart()) {

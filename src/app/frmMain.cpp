@@ -12,6 +12,7 @@
 #include "config/Product.h"
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
+#include "config/ui/frmOptionen.h"
 #include "lists/clsMRU.h"
 #include "mass/ui/MassMode.h"
 #include "mass/ui/frmMultiSMS.h"
@@ -75,6 +76,8 @@ frmMain::frmMain(QWidget* parent)
     QPalette linkPalette = m_ui->lblReuseText->palette();
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_ui->lblReuseText->setPalette(linkPalette);
+    m_ui->lblBuyCredits->setFont(linkFont);
+    m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
@@ -120,8 +123,12 @@ void frmMain::composeControllers() {
                                     this);
     connect(u.tbPhonebook, &ToolbarButton::Click, m_phonebook, &PhonebookDock::toggle);
     connect(u.tbHelp, &ToolbarButton::Click, this, &frmMain::showHelp);
+    connect(u.tbOptions, &ToolbarButton::Click, this, [this] { showOptions(this); });
+    // An applied dialog changes what the indicators show; a closed one may have bought credits.
+    connect(&OptionsEvents::instance(), &OptionsEvents::applied, m_optionPanels, &OptionPanels::setOptionsBar);
+    connect(&OptionsEvents::instance(), &OptionsEvents::closed, m_credits, &CreditDisplay::refreshCredits);
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbOptions, u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature}) {
+    for (ToolbarButton* b : {u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
     }
@@ -137,6 +144,7 @@ void frmMain::composeControllers() {
     });
     setMassWindow(m_massMode->listWindow());
     connect(u.tbMultiSMS, &ToolbarButton::Click, m_massMode, &MassMode::toggle);
+    u.lblBuyCredits->installEventFilter(this);
 }
 
 bool frmMain::massMode() const { return m_context->massMode; }
@@ -155,6 +163,10 @@ frmHelp* frmMain::showHelp() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->lblReuseText && event->type() == QEvent::MouseButtonRelease) {
         m_workflow->onReuseClicked();
+        return true;
+    }
+    if (watched == m_ui->lblBuyCredits && event->type() == QEvent::MouseButtonRelease) {
+        showBuyCredits(this);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -235,3 +235,27 @@ int diskWrites() {
 }
 
 } // namespace ToolRegistry
+
+namespace ToolRegistry {
+
+bool setNumber(const QString& keyPath, const QString& valueName, qint32 value) {
+    QSettings& s = store();
+    s.setValue(settingsKey(keyPath, valueName), value);
+    return commit(s);
+}
+
+bool getNumber(const QString& keyPath, const QString& valueName, qint32* value) {
+    QSettings& s = store();
+    if (s.status() == QSettings::AccessError)
+        return false;
+    const QVariant v = s.value(settingsKey(keyPath, valueName));
+    if (!v.isValid() || v.typeId() == QMetaType::QStringList)
+        return false;
+    bool ok = false;
+    const qint32 n = v.toString().trimmed().toInt(&ok);
+    if (ok && value)
+        *value = n;
+    return ok;
+}
+
+} // namespace ToolRegistry
