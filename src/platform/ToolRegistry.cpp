@@ -239,15 +239,15 @@ int diskWrites() {
 namespace ToolRegistry {
 
 bool setNumber(const QString& keyPath, const QString& valueName, qint32 value) {
+    const QString key = settingsKey(keyPath, valueName);
     QSettings& s = store();
-    s.setValue(settingsKey(keyPath, valueName), value);
-    return commit(s);
+    notePrevious(s, key);
+    s.setValue(key, value);
+    return commit();
 }
 
 bool getNumber(const QString& keyPath, const QString& valueName, qint32* value) {
     QSettings& s = store();
-    if (s.status() == QSettings::AccessError)
-        return false;
     const QVariant v = s.value(settingsKey(keyPath, valueName));
     if (!v.isValid() || v.typeId() == QMetaType::QStringList)
         return false;
