@@ -33,25 +33,6 @@ RecipientList bigList(int n) {
 
 } // namespace
 
-TEST(RecipientTableModel, ShowsFourColumnsWithTheirHeadersAndTheTag) {
-    RecipientList list;
-    RecipientTableModel model(list);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    list.add(QStringLiteral("Anna"), QStringLiteral("0049170"), QStringLiteral("eins"),
-             QStringLiteral("zwei"));
-    ASSERT_EQ(model.rowCount(), 1);
-    ASSERT_EQ(model.columnCount(), 4);
-    const QStringList headers = {QStringLiteral("Name"), QStringLiteral("Nummer"),
-                                 QStringLiteral("Freitext1"), QStringLiteral("Freitext2")};
-    const QStringList cells = {QStringLiteral("Anna"), QStringLiteral("0049170"), QStringLiteral("eins"),
-                               QStringLiteral("zwei")};
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(model.headerData(c, Qt::Horizontal).toString(), headers[c]);
-        EXPECT_EQ(model.index(0, c).data().toString(), cells[c]);
-        EXPECT_EQ(model.index(0, c).data(RecipientTableModel::TagRole).toInt(), 1);
-    }
-}
-
 // One change in a list of 100,000 entries reaches the view as that one row,
 // never as a reset that makes it fetch and lay out everything again.
 TEST(RecipientTableModel, OneChangeInALongListIsOneRow) {

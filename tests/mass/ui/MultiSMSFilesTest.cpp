@@ -1,7 +1,6 @@
 #include "MultiSMSWindowHarness.h"
 
 #include <QProgressBar>
-#include <QSignalSpy>
 
 using Prompts::Answer;
 
@@ -54,14 +53,6 @@ TEST_F(MultiSMSWindow, ThePrefixNoticeFollowsOnlyTheLoadThatAddedAPrefix) {
     open(writeFile(QStringLiteral("e.msms"), "E;00491700000003;;;\r\n"));
     EXPECT_TRUE(prompts.messages().isEmpty());
     EXPECT_EQ(names(), QStringList{QStringLiteral("E")});
-}
-
-TEST_F(MultiSMSWindow, ACancelledOpenChangesNothing) {
-    addEntry(QStringLiteral("Anna"), QStringLiteral("0049170"));
-    open(QString());
-    EXPECT_EQ(names(), QStringList{QStringLiteral("Anna")});
-    EXPECT_TRUE(prompts.messages().isEmpty());
-    EXPECT_TRUE(w.isEnabled());
 }
 
 // A file that cannot be read leaves the shown list whole and takes the file
@@ -166,22 +157,4 @@ TEST_F(MultiSMSWindow, AFailedSaveSaysWhyAndHidesTheProgress) {
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Beschreibung: ")));
     EXPECT_GT(lines[2].size(), 14);
     EXPECT_TRUE(child<QProgressBar>("pBar")->isHidden());
-}
-
-TEST_F(MultiSMSWindow, AHundredThousandEntriesLoadAndOneMoreIsAddedWithoutAReset) {
-    QByteArray bytes;
-    for (int i = 0; i < 100000; ++i)
-        bytes += "Kunde " + QByteArray::number(i) + ";0049170" + QByteArray::number(i) + ";;;\r\n";
-    open(writeFile(QStringLiteral("gross.msms"), bytes));
-    ASSERT_EQ(w.list().count(), 100000);
-    EXPECT_EQ(field("txtAnzahl")->text(), QStringLiteral("100000"));
-    QSignalSpy reset(view()->model(), &QAbstractItemModel::modelReset);
-    QSignalSpy inserted(view()->model(), &QAbstractItemModel::rowsInserted);
-    prompts.queueAnswer(Answer::No);
-    addEntry(QStringLiteral("Doppelt"), QStringLiteral("004917099999"));
-    EXPECT_EQ(prompts.messages().size(), 1);
-    addEntry(QStringLiteral("Neu"), QStringLiteral("0049999"));
-    EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(reset.count(), 0);
-    EXPECT_EQ(field("txtAnzahl")->text(), QStringLiteral("100001"));
 }

@@ -156,18 +156,6 @@ TEST_F(MultiSMSWindow, ADoubleClickEditsTheEntryAndOkStoresItWithoutQuestions) {
     EXPECT_EQ(v->model()->index(1, 0).data().toString(), QStringLiteral("Bernhard"));
 }
 
-TEST_F(MultiSMSWindow, OkForAnEntryThatIsGoneOnlyEmptiesTheFields) {
-    addEntry(QStringLiteral("Anna"), QStringLiteral("0049170"));
-    w.editRow(0);
-    w.list().removeAt(0);
-    const int before = recalcs;
-    key("ok")->trigger();
-    EXPECT_EQ(w.list().count(), 0);
-    EXPECT_TRUE(field("txtName")->text().isEmpty());
-    EXPECT_TRUE(key("add")->isVisible());
-    EXPECT_EQ(recalcs, before);
-}
-
 TEST_F(MultiSMSWindow, DeleteRemovesTheSelectedEntryAndNothingWithoutSelection) {
     addEntry(QStringLiteral("Anna"), QStringLiteral("0049170"));
     addEntry(QStringLiteral("Bernd"), QStringLiteral("0049171"));
@@ -212,15 +200,6 @@ TEST_F(MultiSMSWindow, NewEmptiesListAndNameOnlyOnYes) {
     EXPECT_EQ(field("txtAnzahl")->text(), QStringLiteral("0"));
     addEntry(QStringLiteral("Neu"), QStringLiteral("0049"));
     EXPECT_EQ(w.list().at(0).tag, 1);
-}
-
-TEST_F(MultiSMSWindow, ClearKeepsTheFileName) {
-    writeFile(QStringLiteral("a.msms"), "Anna;0049170;;;\r\n");
-    open(path(QStringLiteral("a.msms")));
-    w.Clear();
-    EXPECT_EQ(w.list().count(), 0);
-    EXPECT_EQ(w.list().tagCounter(), 0);
-    EXPECT_EQ(w.fileName(), path(QStringLiteral("a.msms")));
 }
 
 TEST_F(MultiSMSWindow, ALockedListCannotBeChangedButCanBeSaved) {
