@@ -49,6 +49,12 @@ void frmMultiSMSLog::startRun(int progressMaximum) {
     m_statusPending = false;
     m_pendingProgress = -1;
     m_flush.stop();
+    if (!m_placed && parentWidget()) {
+        // The first time over the middle of the main window; later where the user left it.
+        m_placed = true;
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - rect().center());
+    }
     show();
     raise();
     m_ui->txtLog->clear();

@@ -59,6 +59,7 @@ private:
     std::unique_ptr<Ui::frmMultiSMSLog> m_ui;
     bool m_cancelSend = false;
     bool m_running = false;
+    bool m_placed = false;
     QStringList m_pendingLines; // oldest first
     QString m_pendingStatus;
     int m_pendingProgress = -1;
