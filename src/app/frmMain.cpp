@@ -284,6 +284,8 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A running mass run counts as cancelled before any event runs; its windows go with this one.
+    m_massMode->mainWindowClosing();
     m_tray->setRouting(false);
     QCoreApplication::processEvents();
     QEventLoop pause;
@@ -294,8 +296,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         saveWindowPosition();
     saveLastInput();
-    // A running mass run counts as cancelled; its windows go with this one.
-    m_massMode->mainWindowClosing();
     for (QWidget* w : {m_massWindow.data(), m_phonebookWindow.data(), m_newsWindow.data()}) {
         if (w)
             w->close();

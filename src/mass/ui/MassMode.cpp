@@ -117,8 +117,7 @@ void MassMode::disableMultiSMS() {
 
 void MassMode::onListClosed() {
     // Closing the list during a run stops the run; mass mode ends either way.
-    if (runActive() && m_log && !m_log->cancelSend())
-        m_log->onCloseClicked();
+    cancelRun();
     disableMultiSMS();
 }
 
@@ -166,9 +165,14 @@ void MassMode::onRunFinished() {
     m_p.credits.refreshCredits();
 }
 
-void MassMode::mainWindowClosing() {
+void MassMode::cancelRun() {
+    // As the log's "Abbrechen": the cancel line once, the rest of the run sends nothing.
     if (runActive() && m_log && !m_log->cancelSend())
         m_log->onCloseClicked();
+}
+
+void MassMode::mainWindowClosing() {
+    cancelRun();
     if (m_log)
         m_log->close();
     if (m_list)

@@ -80,6 +80,7 @@ private:
     void ensureWindows();
     void setRunActive(bool active);
     void onListClosed();
+    void cancelRun();
     void onRunFinished();
 
     Fields m_f;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -28,9 +30,12 @@ public:
     bool cancelSend() const { return m_cancelSend; }
     // One line at the top, as the gateway sender writes it (ending in CR LF).
     // The line goes in where it belongs; the rest of the log is not rebuilt.
+    // Lines, status and progress reach the screen together a few times a
+    // second: a run answers hundreds of messages a second, and drawing each
+    // one cost more than sending it.
     void addLine(const QString& line);
     // The log as text, lines ended by CR LF.
-    QString logText() const;
+    QString logText();
 
     void setStatus(const QString& text);
     void setProgress(int value);
@@ -48,8 +53,16 @@ protected:
 private:
     void cancel();
     void setAnimation(bool on);
+    void scheduleFlush();
+    void flush();
 
     std::unique_ptr<Ui::frmMultiSMSLog> m_ui;
     bool m_cancelSend = false;
     bool m_running = false;
+    bool m_placed = false;
+    QStringList m_pendingLines; // oldest first
+    QString m_pendingStatus;
+    int m_pendingProgress = -1;
+    bool m_statusPending = false;
+    QTimer m_flush;
 };

@@ -281,12 +281,7 @@ namespace {
 class SilentGateway : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QByteArray profile = "[URLs]\nSendSMS=" + gateway.url(QStringLiteral("/send")).toLatin1() +
-                                   "\nSmsCount=" + gateway.url(QStringLiteral("/count?email=")).toLatin1() +
-                                   "\n";
-        h = std::make_unique<MainWindowHarness>(profile, false);
-        gateway.setReply(QStringLiteral("/count"), {"5000"});
-        h->load();
+        h = loadOnScriptedGateway(gateway);
         m = std::make_unique<MassRunFixture>(*h);
     }
 

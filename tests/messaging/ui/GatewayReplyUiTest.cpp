@@ -18,12 +18,7 @@ namespace {
 class GatewayReply : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QByteArray profile = "[URLs]\nSendSMS=" + gateway.url(QStringLiteral("/send")).toLatin1() +
-                                   "\nSmsCount=" + gateway.url(QStringLiteral("/count?email=")).toLatin1() +
-                                   "\n";
-        h = std::make_unique<MainWindowHarness>(profile, false);
-        gateway.setReply(QStringLiteral("/count"), {"5000"});
-        h->load();
+        h = loadOnScriptedGateway(gateway);
         h->enterRecipient(QStringLiteral("G170"), QStringLiteral("1234567"));
         h->ui().cmbName->setEditText(QStringLiteral("Team Süd"));
         h->enterText(QStringLiteral("Hallo Welt"));
