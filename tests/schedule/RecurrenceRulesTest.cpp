@@ -176,16 +176,3 @@ TEST(RecurrenceRules, DatePickers) {
     EXPECT_EQ(endFollowingStart(at(2026, 7, 1, 7, 0), start), at(2026, 7, 1, 7, 0));
     EXPECT_EQ(endFollowingStart(QDateTime(), start), start);
 }
-
-TEST(RecurrenceRules, ListsHoldEachEntryOnce) {
-    EXPECT_EQ(hourList().size(), 24);
-    EXPECT_EQ(hourList().first(), s("00"));
-    EXPECT_EQ(hourList().last(), s("23"));
-    EXPECT_EQ(minuteList().size(), 12);
-    EXPECT_EQ(minuteList()[1], s("05"));
-    EXPECT_EQ(minuteList().last(), s("55"));
-    EXPECT_EQ(monthDayList().size(), 31);
-    EXPECT_EQ(monthDayList().removeDuplicates(), 0);
-    EXPECT_EQ(weekdayNames().first(), s("Montag"));
-    EXPECT_EQ(weekdayNames().last(), s("Sonntag"));
-}
