@@ -8,6 +8,7 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "platform/ui/WidgetPrompts.h"
+#include "web/ui/frmNoInternet.h"
 
 #include <QApplication>
 
@@ -31,6 +32,12 @@ frmMain* showMainWindow() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     WidgetPrompts::instance().setParentWindow(window);
     window->load(&splash);
+    if (window->quitRequested()) {
+        // Asked for before the event loop runs, QApplication::quit() would be lost.
+        splash.close();
+        delete window;
+        return nullptr;
+    }
     window->show();
     splash.close();
     return window;
@@ -45,8 +52,11 @@ frmFirstTime* showFirstStartWizard() {
     auto* wizard = new frmFirstTime();
     WidgetPrompts::instance().setParentWindow(wizard);
     QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
-        showMainWindow();
+        const bool shown = showMainWindow() != nullptr;
         QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
+        // Without a main window (the user chose to end) nothing is left to run.
+        if (!shown)
+            QCoreApplication::exit(0);
     });
     wizard->show();
     return wizard;
@@ -56,12 +66,13 @@ int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
+    registerNoInternetDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     if (isFirstStart())
         showFirstStartWizard();
-    else
-        showMainWindow();
+    else if (!showMainWindow())
+        return 0;
     return app.exec();
 }
 

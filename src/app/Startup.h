@@ -11,7 +11,8 @@ namespace Startup {
 bool isFirstStart();
 
 // Shows the splash, loads and shows the main window, closes the splash.
-// The caller owns the returned window.
+// The caller owns the returned window; nullptr when the user ended the
+// program during the load.
 frmMain* showMainWindow();
 
 // Shows the first-start wizard; however it closes, the main window follows.

@@ -14,9 +14,12 @@ class GatewaySender;
 class HeaderArea;
 class MessageEditor;
 class OptionPanels;
+class PhonebookDock;
 class RecipientInput;
 class SendWorkflow;
 class TrayController;
+class UpdateNotice;
+class frmHelp;
 class clsMRU;
 class frmSplash;
 struct SendContext;
@@ -44,6 +47,12 @@ public:
     SendWorkflow& workflow() { return *m_workflow; }
     clsMRU& mru() { return *m_mru; }
     BalloonHelp* balloonHelp() { return m_balloon; }
+    PhonebookDock& phonebook() { return *m_phonebook; }
+    UpdateNotice& updateNotice() { return *m_updateNotice; }
+    // The user ended the program in the no-connection window during load():
+    // the load stopped there and the window is not to be shown.
+    bool quitRequested() const { return m_quitRequested; }
+    frmHelp* showHelp();
 
     void restoreWindowPosition();
     void saveWindowPosition();
@@ -80,6 +89,10 @@ private:
     SendWorkflow* m_workflow = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
+    PhonebookDock* m_phonebook = nullptr;
+    UpdateNotice* m_updateNotice = nullptr;
+    QPointer<frmHelp> m_help;
+    bool m_quitRequested = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;
     QPointer<QWidget> m_newsWindow;
