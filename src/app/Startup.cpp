@@ -57,9 +57,9 @@ frmFirstTime* showFirstStartWizard() {
     QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
         const bool shown = showMainWindow() != nullptr;
         QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
-        // Inside the running event loop a quit asked for during the load is not lost.
+        // Without a main window (the user chose to end) nothing is left to run.
         if (!shown)
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
     });
     wizard->show();
     return wizard;
@@ -75,11 +75,10 @@ int run(QApplication& app) {
     registerOptionsDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
-    if (isFirstStart()) {
+    if (isFirstStart())
         showFirstStartWizard();
-    } else if (!showMainWindow()) {
+    else if (!showMainWindow())
         return 0;
-    }
     return app.exec();
 }
 
