@@ -321,19 +321,19 @@ void frmOptionen::showSenderWarning(const QString& text) {
 void frmOptionen::onSenderIdEdited(const QString& text) {
     // Pasted or dropped text: typed characters never get this far.
     const QString kept = keepSenderIdChars(text);
-    if (kept == text)
+    m_pasteStripped = kept != text;
+    if (!m_pasteStripped)
         return;
     const int cursor = m_ui->txtAbsender->cursorPosition() - int(text.size() - kept.size());
     m_ui->txtAbsender->setText(kept);
     m_ui->txtAbsender->setCursorPosition(qMax(0, cursor));
-    if (m_ui->lblAbsenderWarnung->isHidden())
-        showSenderWarning(onlyLettersAndDigitsText());
 }
 
 void frmOptionen::onSenderIdChanged() {
     setDirty();
     const SenderIdState s = checkSenderId(m_ui->txtAbsender->text());
-    showSenderWarning(s.warning);
+    // The field tells why part of a paste is missing, unless its length says more.
+    showSenderWarning(s.warning.isEmpty() && m_pasteStripped ? onlyLettersAndDigitsText() : s.warning);
     markField(m_ui->txtAbsender, s.marked);
     if (!s.marked && !m_ui->txtAbsender->isEnabled())
         setBackground(m_ui->txtAbsender, sys(Colours::kButtonFace));
@@ -521,6 +521,7 @@ void frmOptionen::onOk() {
 bool frmOptionen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->txtAbsender && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_pasteStripped = false;
         const QString text = key->text();
         if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F ||
             (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))

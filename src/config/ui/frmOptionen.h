@@ -90,6 +90,7 @@ private:
     bool m_senderAcceptable = true;
     int m_senderMaxLength = OptionsRules::kSenderIdMaxLetters;
     bool m_loading = false;
+    bool m_pasteStripped = false; // the last edit dropped characters of a paste
     WebBrowser* m_creditsBrowser = nullptr;
     WebBrowser* m_cronBrowser = nullptr;
     QString m_creditsAddress;
