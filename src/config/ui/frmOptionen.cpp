@@ -142,6 +142,7 @@ void frmOptionen::buildEntries() {
         auto* b = new TreeButton(m_ui->boxPages);
         b->setObjectName(QString::fromLatin1(e.name));
         b->setCaption(QString::fromUtf16(e.caption));
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         m_ui->layPages->insertWidget(m_ui->layPages->count() - 1, b);
         const int page = e.page;
         connect(b, &TreeButton::Click, this, [this, page] {
@@ -454,8 +455,17 @@ void frmOptionen::onPageLoaded(int page) {
     QProgressBar* animation = page == Credits ? m_ui->aniLadenCredits : m_ui->aniLadenTerminversand;
     loading->hide();
     animation->hide();
-    if (m_page == page)
-        browser(page)->show();
+    if (m_page != page)
+        return;
+    // The first web view turns the dialog's window into a new one, which a
+    // desktop without a window manager puts back into the corner.
+    const QPoint at = pos();
+    browser(page)->show();
+    QTimer::singleShot(0, this, [this, at] {
+        // Qt may still believe in the old place: step aside and back.
+        move(at + QPoint(1, 0));
+        move(at);
+    });
 }
 
 QString frmOptionen::pageAddress(int page) const {
