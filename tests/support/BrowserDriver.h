@@ -44,6 +44,23 @@ inline bool clickElement(WebBrowser& browser, const QString& id) {
         .toBool();
 }
 
+// Clicks the first link whose text is exactly text.
+inline bool clickLink(WebBrowser& browser, const QString& text) {
+    const QString quoted = QString(text)
+                               .replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+                               .replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return evaluate(browser, QStringLiteral("(function(){var a=Array.from(document.querySelectorAll('a'))"
+                                            ".find(function(e){return e.textContent==='%1';});"
+                                            "if(!a)return false;a.click();return true;})()")
+                                 .arg(quoted))
+        .toBool();
+}
+
+// Waits until the page shown contains text (for loads started elsewhere).
+inline bool waitForText(WebBrowser& browser, const QString& text, int timeoutMs = kPageTimeoutMs) {
+    return QTest::qWaitFor([&] { return browser.page() && bodyText(browser).contains(text); }, timeoutMs);
+}
+
 // Waits for the next documentComplete of a load started by call(); returns
 // whether the page loaded.
 template <typename Start>
