@@ -14,7 +14,6 @@
 #include "widgets/TreeButton.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -645,11 +644,5 @@ void registerOptionsDialog() {
                                else
                                    showOptions(parent);
                                return {};
-                           });
-    prompts.registerDialog(QString::fromLatin1(Prompts::Dialog::ChooseFolder),
-                           [](QWidget* parent, const QVariantMap& args) -> QVariant {
-                               return QFileDialog::getExistingDirectory(
-                                   parent, args.value(QStringLiteral("title")).toString(),
-                                   args.value(QStringLiteral("start")).toString(), QFileDialog::ShowDirsOnly);
                            });
 }
