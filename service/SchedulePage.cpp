@@ -60,7 +60,8 @@ void schedulePage(Context& ctx, const httplib::Request& req, httplib::Response& 
     if (req.method == "POST")
         notice = deleteJob(ctx.db, account->id, form->valueOr("loeschen"));
     page.body = "<h1>Terminversand</h1>\n" + notice +
-                jobTable(scheduledJobs::active(ctx.db, account->id), email, password, backcolor);
+                jobTable(scheduledJobs::active(ctx.db, account->id), email, password, backcolor) +
+                html::closeLink();
     replyPage(res, html::render(page));
 }
 

@@ -7,8 +7,8 @@
 // A plain HTTP proxy on a loopback ephemeral port, run by the test's event
 // loop: it records the request line of every request it carries and passes
 // the bytes on to the address the request names, and the answer back.
+// A QObject only to own its connections; it has no signals of its own.
 class LoopbackProxy : public QObject {
-    Q_OBJECT
 public:
     LoopbackProxy();
     quint16 port() const { return m_server.serverPort(); }

@@ -14,7 +14,6 @@
 #include "widgets/TreeButton.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -142,6 +141,7 @@ void frmOptionen::buildEntries() {
         auto* b = new TreeButton(m_ui->boxPages);
         b->setObjectName(QString::fromLatin1(e.name));
         b->setCaption(QString::fromUtf16(e.caption));
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         m_ui->layPages->insertWidget(m_ui->layPages->count() - 1, b);
         const int page = e.page;
         connect(b, &TreeButton::Click, this, [this, page] {
@@ -321,19 +321,19 @@ void frmOptionen::showSenderWarning(const QString& text) {
 void frmOptionen::onSenderIdEdited(const QString& text) {
     // Pasted or dropped text: typed characters never get this far.
     const QString kept = keepSenderIdChars(text);
-    if (kept == text)
+    m_pasteStripped = kept != text;
+    if (!m_pasteStripped)
         return;
     const int cursor = m_ui->txtAbsender->cursorPosition() - int(text.size() - kept.size());
     m_ui->txtAbsender->setText(kept);
     m_ui->txtAbsender->setCursorPosition(qMax(0, cursor));
-    if (m_ui->lblAbsenderWarnung->isHidden())
-        showSenderWarning(onlyLettersAndDigitsText());
 }
 
 void frmOptionen::onSenderIdChanged() {
     setDirty();
     const SenderIdState s = checkSenderId(m_ui->txtAbsender->text());
-    showSenderWarning(s.warning);
+    // The field tells why part of a paste is missing, unless its length says more.
+    showSenderWarning(s.warning.isEmpty() && m_pasteStripped ? onlyLettersAndDigitsText() : s.warning);
     markField(m_ui->txtAbsender, s.marked);
     if (!s.marked && !m_ui->txtAbsender->isEnabled())
         setBackground(m_ui->txtAbsender, sys(Colours::kButtonFace));
@@ -454,8 +454,17 @@ void frmOptionen::onPageLoaded(int page) {
     QProgressBar* animation = page == Credits ? m_ui->aniLadenCredits : m_ui->aniLadenTerminversand;
     loading->hide();
     animation->hide();
-    if (m_page == page)
-        browser(page)->show();
+    if (m_page != page)
+        return;
+    // The first web view turns the dialog's window into a new one, which a
+    // desktop without a window manager puts back into the corner.
+    const QPoint at = pos();
+    browser(page)->show();
+    QTimer::singleShot(0, this, [this, at] {
+        // Qt may still believe in the old place: step aside and back.
+        move(at + QPoint(1, 0));
+        move(at);
+    });
 }
 
 QString frmOptionen::pageAddress(int page) const {
@@ -521,6 +530,7 @@ void frmOptionen::onOk() {
 bool frmOptionen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->txtAbsender && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_pasteStripped = false;
         const QString text = key->text();
         if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F ||
             (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
@@ -634,11 +644,5 @@ void registerOptionsDialog() {
                                else
                                    showOptions(parent);
                                return {};
-                           });
-    prompts.registerDialog(QString::fromLatin1(Prompts::Dialog::ChooseFolder),
-                           [](QWidget* parent, const QVariantMap& args) -> QVariant {
-                               return QFileDialog::getExistingDirectory(
-                                   parent, args.value(QStringLiteral("title")).toString(),
-                                   args.value(QStringLiteral("start")).toString(), QFileDialog::ShowDirsOnly);
                            });
 }

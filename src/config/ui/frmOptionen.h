@@ -90,6 +90,7 @@ private:
     bool m_senderAcceptable = true;
     int m_senderMaxLength = OptionsRules::kSenderIdMaxLetters;
     bool m_loading = false;
+    bool m_pasteStripped = false; // the last edit dropped characters of a paste
     WebBrowser* m_creditsBrowser = nullptr;
     WebBrowser* m_cronBrowser = nullptr;
     QString m_creditsAddress;
@@ -120,7 +121,6 @@ void showBuyCredits(QWidget* owner);
 void showOptionTerminversand(QWidget* owner);
 // The dialog shown now, if any.
 frmOptionen* openOptionsDialog();
-// Makes the dialog ("options", args: page 2 "absender", 3 "credits", 4
-// "terminversand", else 1) and the folder browser reachable through the
-// prompts seam.
+// Makes the dialog reachable through the prompts seam ("options", args: page
+// 2 "absender", 3 "credits", 4 "terminversand", else 1).
 void registerOptionsDialog();

@@ -37,4 +37,11 @@ void registerFileDialogs() {
                                    args.value(QStringLiteral("filter")).toString(), nullptr,
                                    QFileDialog::DontConfirmOverwrite);
                            });
+    prompts.registerDialog(QString::fromLatin1(Prompts::Dialog::ChooseFolder),
+                           [](QWidget* parent, const QVariantMap& args) -> QVariant {
+                               // File-system folders only; cancelled gives the empty text.
+                               return QFileDialog::getExistingDirectory(
+                                   parent, args.value(QStringLiteral("title")).toString(), startFolder(args),
+                                   QFileDialog::ShowDirsOnly);
+                           });
 }

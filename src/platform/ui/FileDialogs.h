@@ -1,5 +1,5 @@
 #pragma once
 
-// Makes the open and save file dialogs reachable through the prompts seam
-// (Prompts::Dialog::OpenFile, Prompts::Dialog::SaveFile).
+// Makes the open and save file dialogs and the folder browser reachable
+// through the prompts seam (Prompts::Dialog::OpenFile, SaveFile, ChooseFolder).
 void registerFileDialogs();
