@@ -5,6 +5,7 @@
 #include "app/frmSplash.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "lists/ui/frmSignaturen.h"
 #include "platform/ui/WidgetPrompts.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
+    registerSignatureDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     // The first-start wizard is not part of this build yet: a first start goes

@@ -13,6 +13,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "lists/clsMRU.h"
+#include "lists/ui/SignatureListController.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
@@ -88,6 +89,8 @@ void frmMain::composeControllers() {
                                  *m_context, *m_header, this);
     m_credits = new CreditDisplay(u.lblCredits, u.lblBuyCredits, *m_context, this);
     m_optionPanels = new OptionPanels(u.optionsBar, this);
+    m_signatures = new SignatureListController(
+        {u.lvSignaturen, u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature, u.txtSMS}, this);
     m_optionPanels->setOnCostChanged([this] { m_recipient->updateCostPerSms(); });
     m_optionPanels->setOnSizeChanged([this] { m_editor->recalcSmsSize(); });
     m_optionPanels->setShowOptionen([] {
@@ -104,8 +107,7 @@ void frmMain::composeControllers() {
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
-                             u.tbEditSignature, u.tbDeleteSignature}) {
+    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
     }
@@ -145,6 +147,7 @@ void frmMain::load(frmSplash* splash) {
     info(splash, QStringLiteral("Initialisiere Vorwahlen ..."));
     m_recipient->fillPrefixList();
     info(splash, QStringLiteral("Lade Signaturen ..."));
+    m_signatures->loadSignatures();
     info(splash, QStringLiteral("Suche nach Updates ..."));
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
     m_credits->refreshCredits();

@@ -16,6 +16,7 @@ class MessageEditor;
 class OptionPanels;
 class RecipientInput;
 class SendWorkflow;
+class SignatureListController;
 class TrayController;
 class clsMRU;
 class frmSplash;
@@ -43,6 +44,7 @@ public:
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
     clsMRU& mru() { return *m_mru; }
+    SignatureListController& signatures() { return *m_signatures; }
     BalloonHelp* balloonHelp() { return m_balloon; }
 
     void restoreWindowPosition();
@@ -77,6 +79,7 @@ private:
     GatewaySender* m_sender = nullptr;
     CreditDisplay* m_credits = nullptr;
     OptionPanels* m_optionPanels = nullptr;
+    SignatureListController* m_signatures = nullptr;
     SendWorkflow* m_workflow = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
