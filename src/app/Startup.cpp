@@ -6,6 +6,7 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "lists/ui/frmSignaturen.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int run(QApplication& app) {
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
     registerSignatureDialog();
+    registerFileDialogs();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     // The first-start wizard is not part of this build yet: a first start goes
