@@ -8,6 +8,7 @@
 #include "lists/ui/frmSignaturen.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
+#include "web/ui/frmNoInternet.h"
 
 #include <QApplication>
 
@@ -31,6 +32,12 @@ frmMain* showMainWindow() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     WidgetPrompts::instance().setParentWindow(window);
     window->load(&splash);
+    if (window->quitRequested()) {
+        // Asked for before the event loop runs, QApplication::quit() would be lost.
+        splash.close();
+        delete window;
+        return nullptr;
+    }
     window->show();
     splash.close();
     return window;
@@ -42,12 +49,14 @@ int run(QApplication& app) {
     registerLoginDialog();
     registerSignatureDialog();
     registerFileDialogs();
+    registerNoInternetDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
     // The first-start wizard is not part of this build yet: a first start goes
     // straight to the main window, the decision itself is already made here.
     (void)isFirstStart();
-    showMainWindow();
+    if (!showMainWindow())
+        return 0;
     return app.exec();
 }
 

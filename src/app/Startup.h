@@ -10,7 +10,8 @@ namespace Startup {
 bool isFirstStart();
 
 // Shows the splash, loads and shows the main window, closes the splash.
-// The caller owns the returned window.
+// The caller owns the returned window; nullptr when the user ended the
+// program during the load.
 frmMain* showMainWindow();
 
 // The program entry's sequence. Returns the application's exit code.

@@ -23,6 +23,11 @@
 #include "messaging/ui/SendWorkflow.h"
 #include "platform/Prompts.h"
 #include "platform/ToolRegistry.h"
+#include "web/ui/PhonebookDock.h"
+#include "web/ui/UpdateNotice.h"
+#include "web/ui/frmHelp.h"
+#include "web/ui/frmNews.h"
+#include "web/ui/frmPhonebook.h"
 #include "widgets/ToolbarButton.h"
 #include "ui_frmMain.h"
 
@@ -106,8 +111,18 @@ void frmMain::composeControllers() {
     connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
+    m_updateNotice = new UpdateNotice(u.lblUpdate, u.picUpdate, m_credits->iNet2(), this);
+    m_phonebook = new PhonebookDock({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.txtSMS},
+                                    *m_recipient,
+                                    [this](QWidget* window, bool open) {
+                                        m_phonebookOpen = open;
+                                        setPhonebookWindow(window);
+                                    },
+                                    this);
+    connect(u.tbPhonebook, &ToolbarButton::Click, m_phonebook, &PhonebookDock::toggle);
+    connect(u.tbHelp, &ToolbarButton::Click, this, &frmMain::showHelp);
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand}) {
+    for (ToolbarButton* b : {u.tbMultiSMS, u.tbOptions, u.tbTerminversand}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
     }
@@ -115,6 +130,17 @@ void frmMain::composeControllers() {
 }
 
 bool frmMain::massMode() const { return m_context->massMode; }
+
+frmHelp* frmMain::showHelp() {
+    if (!m_help) {
+        m_help = new frmHelp(this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    return m_help;
+}
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->lblReuseText && event->type() == QEvent::MouseButtonRelease) {
@@ -149,6 +175,10 @@ void frmMain::load(frmSplash* splash) {
     info(splash, QStringLiteral("Lade Signaturen ..."));
     m_signatures->loadSignatures();
     info(splash, QStringLiteral("Suche nach Updates ..."));
+    if (!m_updateNotice->checkVersion()) {
+        m_quitRequested = true;
+        return;
+    }
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
     m_credits->refreshCredits();
     m_context->massMode = false;
@@ -161,6 +191,9 @@ void frmMain::load(frmSplash* splash) {
         addMainWindowBalloons(*m_balloon, *m_ui);
     }
     info(splash, QStringLiteral("News herunterladen ..."));
+    auto* news = new frmNews(this);
+    setNewsWindow(news);
+    news->checkForInfo();
     info(splash, QStringLiteral("Optionen wiederherstellen ..."));
     m_optionPanels->setOptionsBar();
     info(splash, QStringLiteral("Sitzung wiederherstellen ..."));

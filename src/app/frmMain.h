@@ -14,10 +14,13 @@ class GatewaySender;
 class HeaderArea;
 class MessageEditor;
 class OptionPanels;
+class PhonebookDock;
 class RecipientInput;
 class SendWorkflow;
 class SignatureListController;
 class TrayController;
+class UpdateNotice;
+class frmHelp;
 class clsMRU;
 class frmSplash;
 struct SendContext;
@@ -46,6 +49,12 @@ public:
     clsMRU& mru() { return *m_mru; }
     SignatureListController& signatures() { return *m_signatures; }
     BalloonHelp* balloonHelp() { return m_balloon; }
+    PhonebookDock& phonebook() { return *m_phonebook; }
+    UpdateNotice& updateNotice() { return *m_updateNotice; }
+    // The user ended the program in the no-connection window during load():
+    // the load stopped there and the window is not to be shown.
+    bool quitRequested() const { return m_quitRequested; }
+    frmHelp* showHelp();
 
     void restoreWindowPosition();
     void saveWindowPosition();
@@ -83,6 +92,10 @@ private:
     SendWorkflow* m_workflow = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
+    PhonebookDock* m_phonebook = nullptr;
+    UpdateNotice* m_updateNotice = nullptr;
+    QPointer<frmHelp> m_help;
+    bool m_quitRequested = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;
     QPointer<QWidget> m_newsWindow;

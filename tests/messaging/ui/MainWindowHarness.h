@@ -17,10 +17,13 @@
 // a temp directory and every prompt scripted.
 class MainWindowHarness {
 public:
-    explicit MainWindowHarness(const QByteArray& extraProfile = {}, bool withService = true) {
+    explicit MainWindowHarness(const QByteArray& extraProfile = {}, bool withService = true)
+        : MainWindowHarness(ServiceProcess::Options{}, extraProfile, withService) {}
+    MainWindowHarness(const ServiceProcess::Options& serviceOptions, const QByteArray& extraProfile = {},
+                      bool withService = true) {
         frmSplash::setStepPauseMs(0);
         if (withService) {
-            service = std::make_unique<ServiceProcess>();
+            service = std::make_unique<ServiceProcess>(serviceOptions);
             settings.writeProfile(service->oemIni() + "\n" + extraProfile);
         } else {
             settings.writeProfile(extraProfile);
