@@ -43,6 +43,15 @@ protected:
     QAction* menuEntry(const char* name) {
         return panel().contextMenu()->findChild<QAction*>(QString::fromLatin1(name));
     }
+    // The edit window's calls; the load may have asked other things before.
+    QList<ScriptedPrompts::DialogCall> editCalls() const {
+        QList<ScriptedPrompts::DialogCall> calls;
+        for (const auto& c : h.prompts.dialogs()) {
+            if (c.name == QString::fromLatin1(Prompts::Dialog::Signature))
+                calls << c;
+        }
+        return calls;
+    }
     void doubleClick(int row) {
         select(row);
         emit list->itemDoubleClicked(list->item(row));
@@ -74,16 +83,15 @@ TEST_F(SignaturePanel, LoadedListAndItsButtonsAndMenu) {
     list->clearSelection();
     emit h.ui().tbEditSignature->Click();
     emit h.ui().tbDeleteSignature->Click();
-    EXPECT_TRUE(h.prompts.dialogs().isEmpty());
+    EXPECT_TRUE(editCalls().isEmpty());
     EXPECT_EQ(list->count(), 3);
 }
 
 TEST_F(SignaturePanel, AddEditAndDeleteAreStoredAtOnce) {
     h.prompts.queueDialogResult(QStringLiteral("Neu: 5 € ; \"ok\""));
     emit h.ui().tbAddSignature->Click();
-    ASSERT_EQ(h.prompts.dialogs().size(), 1);
-    EXPECT_EQ(h.prompts.dialogs()[0].name, QString::fromLatin1(Prompts::Dialog::Signature));
-    EXPECT_EQ(h.prompts.dialogs()[0].args.value(QStringLiteral("text")).toString(), QString());
+    ASSERT_EQ(editCalls().size(), 1);
+    EXPECT_EQ(editCalls()[0].args.value(QStringLiteral("text")).toString(), QString());
     EXPECT_EQ(list->count(), 4);
     EXPECT_EQ(stored(QStringLiteral("count")), QStringLiteral("4"));
     EXPECT_EQ(stored(QStringLiteral("4")), QStringLiteral("Neu: 5 € ; \"ok\""));
@@ -92,7 +100,7 @@ TEST_F(SignaturePanel, AddEditAndDeleteAreStoredAtOnce) {
     select(1);
     h.prompts.queueDialogResult(QStringLiteral("Tel. 0171 7654321"));
     menuEntry("mnuEditSignature")->trigger();
-    EXPECT_EQ(h.prompts.dialogs()[1].args.value(QStringLiteral("text")).toString(),
+    EXPECT_EQ(editCalls()[1].args.value(QStringLiteral("text")).toString(),
               QStringLiteral("Tel. 0170 1234567"));
     EXPECT_EQ(stored(QStringLiteral("2")), QStringLiteral("Tel. 0171 7654321"));
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Tel. 0171 7654321"));
@@ -105,8 +113,9 @@ TEST_F(SignaturePanel, AddEditAndDeleteAreStoredAtOnce) {
 
     // Deleting needs no answer and renumbers the rest.
     select(0);
+    const qsizetype messagesBefore = h.prompts.messages().size();
     emit h.ui().tbDeleteSignature->Click();
-    EXPECT_EQ(h.prompts.messages().size(), 0);
+    EXPECT_EQ(h.prompts.messages().size(), messagesBefore);
     EXPECT_EQ(stored(QStringLiteral("count")), QStringLiteral("3"));
     EXPECT_EQ(stored(QStringLiteral("1")), QStringLiteral("Tel. 0171 7654321"));
     EXPECT_EQ(mSignaturen::loadSignatures().size(), 3);
