@@ -1,13 +1,17 @@
 #include "app/Startup.h"
 
+#include "account/ui/frmAGBs.h"
+#include "account/ui/frmFirstTime.h"
 #include "account/ui/frmLogin.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "config/ui/frmOptionen.h"
 #include "lists/ui/frmSignaturen.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
+#include "schedule/ui/frmTimeControl.h"
 #include "web/ui/frmNoInternet.h"
 
 #include <QApplication>
@@ -43,19 +47,39 @@ frmMain* showMainWindow() {
     return window;
 }
 
+frmFirstTime* showFirstStartWizard() {
+    // Between the wizard's close and the main window's show no window is up:
+    // that must not count as the program's end.
+    const bool quitOnLastClosed = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerTermsDialog();
+    auto* wizard = new frmFirstTime();
+    WidgetPrompts::instance().setParentWindow(wizard);
+    QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
+        const bool shown = showMainWindow() != nullptr;
+        QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
+        // Without a main window (the user chose to end) nothing is left to run.
+        if (!shown)
+            QCoreApplication::exit(0);
+    });
+    wizard->show();
+    return wizard;
+}
+
 int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
     registerSignatureDialog();
     registerFileDialogs();
+    registerTimeControlDialog();
     registerNoInternetDialog();
+    registerOptionsDialog();
     Product::loadProductName();
     QApplication::setApplicationDisplayName(Product::productName());
-    // The first-start wizard is not part of this build yet: a first start goes
-    // straight to the main window, the decision itself is already made here.
-    (void)isFirstStart();
-    if (!showMainWindow())
+    if (isFirstStart())
+        showFirstStartWizard();
+    else if (!showMainWindow())
         return 0;
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class frmFirstTime;
 class frmMain;
 
 namespace Startup {
@@ -13,6 +14,10 @@ bool isFirstStart();
 // The caller owns the returned window; nullptr when the user ended the
 // program during the load.
 frmMain* showMainWindow();
+
+// Shows the first-start wizard; however it closes, the main window follows.
+// The wizard deletes itself.
+frmFirstTime* showFirstStartWizard();
 
 // The program entry's sequence. Returns the application's exit code.
 int run(QApplication& app);

@@ -12,8 +12,11 @@
 #include "config/Product.h"
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
+#include "config/ui/frmOptionen.h"
 #include "lists/clsMRU.h"
 #include "lists/ui/SignatureListController.h"
+#include "mass/ui/MassMode.h"
+#include "mass/ui/frmMultiSMS.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
@@ -74,6 +77,8 @@ frmMain::frmMain(QWidget* parent)
     QPalette linkPalette = m_ui->lblReuseText->palette();
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_ui->lblReuseText->setPalette(linkPalette);
+    m_ui->lblBuyCredits->setFont(linkFont);
+    m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
@@ -121,12 +126,23 @@ void frmMain::composeControllers() {
                                     this);
     connect(u.tbPhonebook, &ToolbarButton::Click, m_phonebook, &PhonebookDock::toggle);
     connect(u.tbHelp, &ToolbarButton::Click, this, &frmMain::showHelp);
-    // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbMultiSMS, u.tbOptions, u.tbTerminversand}) {
-        b->setEnabled(false);
-        b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
-    }
+    connect(u.tbOptions, &ToolbarButton::Click, this, [this] { showOptions(this); });
+    // An applied dialog changes what the indicators show; a closed one may have bought credits.
+    connect(&OptionsEvents::instance(), &OptionsEvents::applied, m_optionPanels, &OptionPanels::setOptionsBar);
+    connect(&OptionsEvents::instance(), &OptionsEvents::closed, m_credits, &CreditDisplay::refreshCredits);
     u.lblReuseText->installEventFilter(this);
+
+    m_massMode = new MassMode({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.boxPlatzhalter,
+                               u.boxVariablesToolbar, u.txtAnzahlMultiSMS, u.tbSend, u.tbTerminversand, u.tbMultiSMS,
+                               u.tbPhonebook},
+                              {*m_context, *m_header, *m_editor, *m_sender, *m_credits, *m_workflow}, this);
+    m_massMode->setClosePhonebook([this] {
+        if (m_phonebookWindow)
+            m_phonebookWindow->close();
+    });
+    setMassWindow(m_massMode->listWindow());
+    connect(u.tbMultiSMS, &ToolbarButton::Click, m_massMode, &MassMode::toggle);
+    u.lblBuyCredits->installEventFilter(this);
 }
 
 bool frmMain::massMode() const { return m_context->massMode; }
@@ -145,6 +161,10 @@ frmHelp* frmMain::showHelp() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->lblReuseText && event->type() == QEvent::MouseButtonRelease) {
         m_workflow->onReuseClicked();
+        return true;
+    }
+    if (watched == m_ui->lblBuyCredits && event->type() == QEvent::MouseButtonRelease) {
+        showBuyCredits(this);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -263,6 +283,8 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A running mass run counts as cancelled before any event runs; its windows go with this one.
+    m_massMode->mainWindowClosing();
     m_tray->setRouting(false);
     QCoreApplication::processEvents();
     QEventLoop pause;

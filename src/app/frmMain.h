@@ -12,6 +12,7 @@ class BalloonHelp;
 class CreditDisplay;
 class GatewaySender;
 class HeaderArea;
+class MassMode;
 class MessageEditor;
 class OptionPanels;
 class PhonebookDock;
@@ -46,6 +47,7 @@ public:
     CreditDisplay& credits() { return *m_credits; }
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
+    MassMode& massModeControl() { return *m_massMode; }
     clsMRU& mru() { return *m_mru; }
     SignatureListController& signatures() { return *m_signatures; }
     BalloonHelp* balloonHelp() { return m_balloon; }
@@ -90,6 +92,7 @@ private:
     OptionPanels* m_optionPanels = nullptr;
     SignatureListController* m_signatures = nullptr;
     SendWorkflow* m_workflow = nullptr;
+    MassMode* m_massMode = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
     PhonebookDock* m_phonebook = nullptr;

@@ -97,8 +97,9 @@ void cOptionen::load() {
     }
 }
 
-void cOptionen::save() const {
+bool cOptionen::save() const {
     const QString key = settingsKey();
+    ToolRegistry::Batch batch;
     for (const Row& row : rows()) {
         const QString name = QString::fromLatin1(row.valueName);
         if (row.isInfoVersion)
@@ -108,6 +109,7 @@ void cOptionen::save() const {
         else
             ToolRegistry::setString(key, name, this->*row.text);
     }
+    return batch.commit();
 }
 
 cOptionen& options() {

@@ -9,7 +9,9 @@ public:
     cOptionen();
 
     void load();
-    void save() const;
+    // Writes every value in one write of the store; false when it failed
+    // (the stored values then stay as they were).
+    bool save() const;
 
     QString kennwort;
     QString Username;

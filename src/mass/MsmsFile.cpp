@@ -27,6 +27,10 @@ QByteArray encodeLine(const RecipientEntry& entry) {
 }
 
 std::optional<RecipientList> parse(const QByteArray& bytes) {
+    // No data file the program writes holds a NUL byte; one that does (binary
+    // junk, a text saved as UTF-16) is refused whole rather than read as garbage.
+    if (bytes.contains('\0'))
+        return std::nullopt;
     RecipientList list;
     qsizetype start = 0;
     const qsizetype size = bytes.size();

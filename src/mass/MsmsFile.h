@@ -22,7 +22,8 @@ inline constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
 QByteArray encodeLine(const RecipientEntry& entry);
 
 // Parses the whole content into a new list; nullopt as soon as one line
-// cannot be read, so a caller never sees half a file.
+// cannot be read or the content holds a NUL byte, so a caller never sees half
+// a file.
 std::optional<RecipientList> parse(const QByteArray& bytes);
 // Reads and parses the file; nullopt when it cannot be opened, is too large,
 // cannot be read or holds a line that cannot be read.

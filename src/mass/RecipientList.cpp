@@ -92,7 +92,7 @@ bool RecipientList::parseLine(const QString& line) {
         return false;
     RecipientEntry e;
     e.name = parts.at(0);
-    if (!parts.at(1).startsWith(QLatin1String("00")))
+    if (!parts.at(1).startsWith(QLatin1String("00")) && !parts.at(1).startsWith(QLatin1Char('+')))
         m_data.prefixAdded = true;
     e.number = numberForSend(parts.at(1));
     if (parts.size() >= 4) {
@@ -198,5 +198,9 @@ quint16 RecipientList::getMaxFrei2Size() const {
 QString RecipientList::numberForSend(const QString& number) {
     if (number.startsWith(QLatin1String("00")))
         return number;
+    // "+49170..." is already international: taking its "+" for the first digit
+    // of a national number would send to "004949170...", someone else's number.
+    if (number.startsWith(QLatin1Char('+')))
+        return QLatin1String("00") + QStringView(number).mid(1);
     return QLatin1String("0049") + QStringView(number).mid(1);
 }

@@ -1,37 +1,61 @@
 #include "platform/ToolRegistry.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
-std::unique_ptr<QSettings>& storeSlot() {
-    static std::unique_ptr<QSettings> store;
-    return store;
+struct Store {
+    std::unique_ptr<QSettings> settings;
+    QString fileOverride;
+    // Values changed since the last write to disk, each with the value it
+    // had before (invalid where there was none).
+    QHash<QString, QVariant> previous;
+    int batchDepth = 0;
+    int diskWrites = 0;
+};
+
+Store& state() {
+    static Store s;
+    return s;
 }
 
-QString& storeFileOverride() {
-    static QString path;
-    return path;
+void tighten(const QString& fileName) {
+#ifndef Q_OS_WIN
+    if (QFile::exists(fileName))
+        QFile::setPermissions(fileName, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#else
+    Q_UNUSED(fileName);
+#endif
 }
 
 QSettings& store() {
-    auto& slot = storeSlot();
-    if (!slot) {
-        if (!storeFileOverride().isEmpty()) {
-            slot = std::make_unique<QSettings>(storeFileOverride(), QSettings::IniFormat);
+    Store& st = state();
+    if (!st.settings) {
+        if (!st.fileOverride.isEmpty()) {
+            st.settings = std::make_unique<QSettings>(st.fileOverride, QSettings::IniFormat);
         } else {
 #ifdef Q_OS_WIN
-            slot = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
+            st.settings =
+                std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
 #else
-            slot = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                               QStringLiteral("Velvox"), QStringLiteral("velvox"));
+            st.settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                      QStringLiteral("Velvox"), QStringLiteral("velvox"));
 #endif
         }
+        // A file that others could read (an older copy, a restored backup) is
+        // made private as soon as it is opened, not only at its next write.
+        tighten(st.settings->fileName());
     }
-    return *slot;
+    return *st.settings;
 }
 
 QString settingsKey(const QString& keyPath, const QString& valueName) {
@@ -42,15 +66,72 @@ QString settingsKey(const QString& keyPath, const QString& valueName) {
     return valueName.isEmpty() ? path : path + QLatin1Char('/') + valueName;
 }
 
-// Writes reach the disk at once, as registry writes do; the file stays private.
-bool commit(QSettings& s) {
-    s.sync();
-    if (s.status() != QSettings::NoError)
-        return false;
-#ifndef Q_OS_WIN
-    QFile::setPermissions(s.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+// Enough of a file's identity to tell whether it was written: QSettings
+// replaces it with a new file or rewrites it in place.
+struct FileStamp {
+    bool exists = false;
+    qint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp stampOf(const QString& fileName) {
+    FileStamp st;
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) == 0) {
+        st.exists = true;
+        st.inode = qint64(info.st_ino);
+        st.size = qint64(info.st_size);
+        st.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    }
+#else
+    Q_UNUSED(fileName);
 #endif
-    return true;
+    return st;
+}
+
+// Remembers the value a key had before its first change since the last write.
+void notePrevious(QSettings& s, const QString& key) {
+    Store& st = state();
+    if (!st.previous.contains(key))
+        st.previous.insert(key, s.value(key));
+}
+
+// Writes the changed values to disk, the file staying private.
+bool flush() {
+    Store& st = state();
+    QSettings& s = store();
+    const FileStamp before = stampOf(s.fileName());
+    s.sync();
+    ++st.diskWrites;
+    // QSettings keeps the first error it met for good (a damaged file read at
+    // open counts too), so once one is there its status says nothing about
+    // this write: then the file itself tells whether it was written.
+    bool ok = s.status() == QSettings::NoError;
+#ifdef Q_OS_UNIX
+    if (!ok)
+        ok = stampOf(s.fileName()) != before;
+#endif
+    if (!ok) {
+        // A failed write leaves the old values, in memory as on disk.
+        for (auto it = st.previous.cbegin(); it != st.previous.cend(); ++it) {
+            if (it.value().isValid())
+                s.setValue(it.key(), it.value());
+            else
+                s.remove(it.key());
+        }
+    }
+    st.previous.clear();
+    if (ok)
+        tighten(s.fileName());
+    return ok;
+}
+
+// Registry writes reach the disk at once; inside a batch they wait for its end.
+bool commit() {
+    return state().batchDepth > 0 ? true : flush();
 }
 
 } // namespace
@@ -58,9 +139,9 @@ bool commit(QSettings& s) {
 namespace ToolRegistry {
 
 QString getString(const QString& keyPath, const QString& valueName) {
+    // No status check here: the store's status may tell of an earlier failed
+    // write, which does not make its values unreadable.
     QSettings& s = store();
-    if (s.status() == QSettings::AccessError)
-        return {};
     const QVariant v = s.value(settingsKey(keyPath, valueName));
     if (!v.isValid())
         return {};
@@ -73,9 +154,11 @@ QString getString(const QString& keyPath, const QString& valueName) {
 bool setString(const QString& keyPath, const QString& valueName, const QString& text) {
     if (text.trimmed().isEmpty())
         return deleteValue(keyPath, valueName);
+    const QString key = settingsKey(keyPath, valueName);
     QSettings& s = store();
-    s.setValue(settingsKey(keyPath, valueName), text);
-    return commit(s);
+    notePrevious(s, key);
+    s.setValue(key, text);
+    return commit();
 }
 
 bool getBool(const QString& keyPath, const QString& valueName, bool defaultValue) {
@@ -93,7 +176,7 @@ bool setBool(const QString& keyPath, const QString& valueName, bool value) {
 
 int createKey(const QString& keyPath) {
     QSettings& s = store();
-    if (s.status() == QSettings::AccessError)
+    if (QFileInfo(s.fileName()).isDir())
         return Failed;
     s.beginGroup(settingsKey(keyPath, {}));
     const bool exists = !s.childKeys().isEmpty() || !s.childGroups().isEmpty();
@@ -107,17 +190,72 @@ bool deleteValue(const QString& keyPath, const QString& valueName) {
     const QString key = settingsKey(keyPath, valueName);
     if (!s.contains(key))
         return false;
+    notePrevious(s, key);
     s.remove(key);
-    return commit(s);
+    return commit();
 }
 
-QString boolToText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+QString boolToText(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+Batch::Batch() {
+    ++state().batchDepth;
+}
+
+Batch::~Batch() {
+    if (!m_done)
+        commit();
+}
+
+bool Batch::commit() {
+    if (m_done)
+        return m_result;
+    m_done = true;
+    Store& st = state();
+    --st.batchDepth;
+    // An inner batch is part of the outer one's single write.
+    m_result = st.batchDepth > 0 ? true : flush();
+    return m_result;
+}
 
 void setStoreFile(const QString& iniPath) {
-    storeSlot().reset();
-    storeFileOverride() = iniPath;
+    Store& st = state();
+    st.settings.reset();
+    st.previous.clear();
+    st.fileOverride = iniPath;
 }
 
-QString storeFile() { return store().fileName(); }
+QString storeFile() {
+    return store().fileName();
+}
+
+int diskWrites() {
+    return state().diskWrites;
+}
+
+} // namespace ToolRegistry
+
+namespace ToolRegistry {
+
+bool setNumber(const QString& keyPath, const QString& valueName, qint32 value) {
+    const QString key = settingsKey(keyPath, valueName);
+    QSettings& s = store();
+    notePrevious(s, key);
+    s.setValue(key, value);
+    return commit();
+}
+
+bool getNumber(const QString& keyPath, const QString& valueName, qint32* value) {
+    QSettings& s = store();
+    const QVariant v = s.value(settingsKey(keyPath, valueName));
+    if (!v.isValid() || v.typeId() == QMetaType::QStringList)
+        return false;
+    bool ok = false;
+    const qint32 n = v.toString().trimmed().toInt(&ok);
+    if (ok && value)
+        *value = n;
+    return ok;
+}
 
 } // namespace ToolRegistry

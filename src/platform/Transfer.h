@@ -11,8 +11,13 @@ class QNetworkReply;
 class QNetworkRequest;
 
 // One HTTP(S) transfer component per window that talks to the service.
-// Carries one asynchronous request at a time; every request has a time-out,
-// and TLS certificates are always verified.
+// Carries one asynchronous request at a time; every request ends at its
+// time-out however its bytes arrive, and TLS certificates are always verified.
+//
+// The blocking waits let window events run, so the window that owns the
+// component may be closed while one waits. A window released by deleteLater()
+// is kept until the wait has unwound; a component deleted outright ends the
+// wait at once. Either way the wait hands back a failure.
 class Transfer : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +40,7 @@ public:
     // "host:port", used with access type 2.
     void setProxy(const QString& proxyText);
     QString proxy() const { return m_proxyText; }
+    // The whole request, from sending to the last byte of the reply.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
     int timeoutMs() const { return m_timeoutMs; }
 
@@ -42,6 +48,11 @@ public:
     // body as text; ok (when given) tells whether the transfer succeeded.
     QString openUrl(const QString& url, bool* ok = nullptr);
     QByteArray openUrlBytes(const QString& url, bool* ok = nullptr);
+
+    // Lets window events run until no request is under way, at most
+    // deadlineMs. False when the time ran out or the component or its owner
+    // went away meanwhile; the caller then must not start another request.
+    bool waitUntilIdle(int deadlineMs);
 
     // Starts a request and returns at once; stateChanged reports the outcome.
     // Header lines are "Name: value". The body is sent as the bytes given.
@@ -61,6 +72,7 @@ signals:
 private:
     void applyProxy();
     QNetworkRequest makeRequest(const QString& url) const;
+    void armDeadline(QNetworkReply* reply) const;
     void onFinished();
 
     QNetworkAccessManager* m_nam;

@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QSettings>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +31,38 @@ void writeRaw(const TempSettings& t, const QString& name, const QString& value) 
     raw.sync();
     t.reload();
 }
+
+// Makes a file unchangeable even for root (the tests run as root, where a
+// read-only mode does not stop a write): the immutable flag refuses both the
+// write in place and the rename over it. Cleared again on destruction.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const QString& path) : m_path(path.toLocal8Bit()) { m_ok = setFlag(true); }
+    ~ImmutableFile() { release(); }
+    bool ok() const { return m_ok; }
+    void release() {
+        if (m_ok)
+            setFlag(false);
+        m_ok = false;
+    }
+
+private:
+    bool setFlag(bool on) const {
+        const int fd = ::open(m_path.constData(), O_RDONLY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+    QByteArray m_path;
+    bool m_ok = false;
+};
 
 } // namespace
 
@@ -195,4 +232,86 @@ TEST(SettingsStore, GetPasswordPromptsOnlyWithoutStoredPassword) {
 
     // A cancelled prompt answers nothing.
     EXPECT_TRUE(getPassword().isEmpty());
+}
+
+TEST(SettingsStore, FailedWriteFailsOnlyItself) {
+    TempSettings t;
+    ASSERT_TRUE(ToolRegistry::setString(kKey, QStringLiteral("lastNumber"), QStringLiteral("1234567")));
+    ASSERT_TRUE(ToolRegistry::setString(kKey + QStringLiteral("\\MRU"), QStringLiteral("1"),
+                                        QStringLiteral("Anna;G170-1")));
+    options().Username = QStringLiteral("alt@velvox.example");
+    ASSERT_TRUE(options().save());
+
+    ImmutableFile locked(t.iniPath());
+    if (!locked.ok())
+        GTEST_SKIP() << "this file system cannot make a file immutable";
+    EXPECT_FALSE(ToolRegistry::setString(kKey, QStringLiteral("lastNumber"), QStringLiteral("999")));
+    EXPECT_FALSE(ToolRegistry::deleteValue(kKey + QStringLiteral("\\MRU"), QStringLiteral("1")));
+    options().Username = QStringLiteral("neu@velvox.example");
+    EXPECT_FALSE(options().save());
+
+    // The failed writes changed nothing, in memory or on disk; reads go on.
+    EXPECT_EQ(ToolRegistry::getString(kKey, QStringLiteral("lastNumber")), QStringLiteral("1234567"));
+    EXPECT_EQ(ToolRegistry::getString(kKey + QStringLiteral("\\MRU"), QStringLiteral("1")),
+              QStringLiteral("Anna;G170-1"));
+    EXPECT_EQ(ToolRegistry::getString(kKey, QStringLiteral("eMail")), QStringLiteral("alt@velvox.example"));
+    EXPECT_TRUE(ToolRegistry::getBool(kKey, QStringLiteral("pushEnabled"), false));
+
+    // Writable again: the next write lands and reports so, the others stay.
+    locked.release();
+    EXPECT_TRUE(ToolRegistry::setString(kKey, QStringLiteral("lastNumber"), QStringLiteral("999")));
+    EXPECT_EQ(rawValue(t, QStringLiteral("lastNumber")).toString(), QStringLiteral("999"));
+    EXPECT_EQ(rawValue(t, QStringLiteral("eMail")).toString(), QStringLiteral("alt@velvox.example"));
+    EXPECT_TRUE(options().save());
+    t.reload();
+    EXPECT_EQ(options().Username, QStringLiteral("neu@velvox.example"));
+}
+
+TEST(SettingsStore, WriteThatLandsOnADamagedFileReportsSuccess) {
+    TempSettings t;
+    {
+        QFile f(t.iniPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Software]\n\xff\xfe=\\\n[[\n\x01\x02\x03");
+    }
+    t.reload();
+    EXPECT_TRUE(ToolRegistry::setString(kKey, QStringLiteral("lastText"), QStringLiteral("Hallo")));
+    EXPECT_EQ(rawValue(t, QStringLiteral("lastText")).toString(), QStringLiteral("Hallo"));
+    EXPECT_TRUE(ToolRegistry::setString(kKey, QStringLiteral("lastNumber"), QStringLiteral("42")));
+    EXPECT_TRUE(options().save());
+}
+
+TEST(SettingsStore, SaveWritesTheFileOnce) {
+    TempSettings t;
+    options().Username = QStringLiteral("a@b.example");
+    options().XmlPfad = QStringLiteral("/srv");
+    const int before = ToolRegistry::diskWrites();
+    ASSERT_TRUE(options().save());
+    EXPECT_EQ(ToolRegistry::diskWrites() - before, 1);
+    EXPECT_EQ(rawValue(t, QStringLiteral("xmlPath")).toString(), QStringLiteral("/srv"));
+
+    // Inside a batch nothing reaches the disk before its end. (The file's
+    // bytes, not a second QSettings: that would share this process's cache.)
+    const auto onDisk = [&] {
+        QFile f(t.iniPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    ToolRegistry::Batch batch;
+    ASSERT_TRUE(ToolRegistry::setString(kKey, QStringLiteral("eMail"), QStringLiteral("c@d.example")));
+    EXPECT_TRUE(onDisk().contains("eMail=a@b.example"));
+    EXPECT_EQ(ToolRegistry::getString(kKey, QStringLiteral("eMail")), QStringLiteral("c@d.example"));
+    EXPECT_TRUE(batch.commit());
+    EXPECT_TRUE(onDisk().contains("eMail=c@d.example"));
+}
+
+TEST(SettingsStore, ExistingFileOpenToOthersIsMadePrivateWhenOpened) {
+    TempSettings t;
+    writeRaw(t, QStringLiteral("eMail"), QStringLiteral("a@b.example"));
+    ASSERT_TRUE(QFile::setPermissions(t.iniPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                       QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    t.reload();
+    EXPECT_EQ(ToolRegistry::getString(kKey, QStringLiteral("eMail")), QStringLiteral("a@b.example"));
+    EXPECT_EQ(QFile::permissions(t.iniPath()) & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                                                 QFileDevice::WriteGroup | QFileDevice::WriteOther),
+              QFile::Permissions());
 }

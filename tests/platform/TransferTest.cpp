@@ -1,10 +1,14 @@
+#include "ScriptedServer.h"
+
 #include "platform/Transfer.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include <httplib.h>
 
@@ -193,4 +197,81 @@ TEST(Transfer, DestroyedWhileARequestRunsReportsNothing) {
     }
     QTest::qWait(50);
     EXPECT_EQ(reports, 0);
+}
+
+TEST(Transfer, TricklingReplyEndsAtTheDeadline) {
+    ScriptedServer s;
+    const QByteArray body(200, 'x');
+    s.setReply(QStringLiteral("/slow"), {body, "text/plain", 200, {}, std::chrono::milliseconds(50)});
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    t.setTimeoutMs(600);
+
+    bool ok = true;
+    EXPECT_TRUE(t.openUrl(s.url(QStringLiteral("/slow")), &ok).isEmpty());
+    EXPECT_FALSE(ok);
+    const qint64 afterBlocking = s.trickledBytes();
+    EXPECT_GT(afterBlocking, 0); // bytes kept coming: an inactivity time-out alone would still wait
+    EXPECT_LT(afterBlocking, body.size());
+
+    t.execute(s.url(QStringLiteral("/slow")), QStringLiteral("GET"), {});
+    EXPECT_EQ(waitForState(t), Transfer::StateRequestFailed);
+    EXPECT_LT(s.trickledBytes() - afterBlocking, body.size());
+}
+
+// The owner's deleteLater() arrives while the fetch waits (a window closed by
+// the user): the fetch gives up, the owner outlives the call, then goes.
+TEST(Transfer, OwnerReleasedDuringABlockingWaitOutlivesTheCall) {
+    ScriptedServer s;
+    s.setReply(QStringLiteral("/silent"), {{}, "text/plain", 200, {}, {}, true});
+    auto* owner = new QObject;
+    QPointer<QObject> ownerAlive(owner);
+    auto* t = new Transfer(owner);
+    t->setAccessType(Transfer::Direct);
+    QTimer::singleShot(100, owner, &QObject::deleteLater);
+
+    bool ok = true;
+    EXPECT_TRUE(t->openUrl(s.url(QStringLiteral("/silent")), &ok).isEmpty());
+    EXPECT_FALSE(ok);
+    ASSERT_TRUE(ownerAlive);
+    EXPECT_EQ(s.requestCount(QStringLiteral("/silent")), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ownerAlive.isNull(); }, 5000));
+}
+
+TEST(Transfer, ComponentDeletedOutrightDuringABlockingWaitReturnsFailure) {
+    ScriptedServer s;
+    s.setReply(QStringLiteral("/silent"), {{}, "text/plain", 200, {}, {}, true});
+    auto* t = new Transfer;
+    t->setAccessType(Transfer::Direct);
+    QTimer::singleShot(100, [t] { delete t; });
+    bool ok = true;
+    EXPECT_TRUE(t->openUrl(s.url(QStringLiteral("/silent")), &ok).isEmpty());
+    EXPECT_FALSE(ok);
+}
+
+TEST(Transfer, WaitForIdleEndsWhenTheRequestEndsOrAtItsDeadline) {
+    ScriptedServer s;
+    s.setReply(QStringLiteral("/quick"), {"da", "text/plain", 200, std::chrono::milliseconds(100)});
+    s.setReply(QStringLiteral("/silent"), {{}, "text/plain", 200, {}, {}, true});
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    EXPECT_TRUE(t.waitUntilIdle(10));
+
+    t.execute(s.url(QStringLiteral("/quick")), QStringLiteral("GET"), {});
+    EXPECT_TRUE(t.waitUntilIdle(10000));
+    EXPECT_EQ(t.getChunk(10), QStringLiteral("da"));
+
+    t.execute(s.url(QStringLiteral("/silent")), QStringLiteral("GET"), {});
+    EXPECT_FALSE(t.waitUntilIdle(200));
+    EXPECT_TRUE(t.stillExecuting());
+
+    // The owner going meanwhile ends the wait too, and no request may follow.
+    auto* owner = new QObject;
+    QPointer<QObject> ownerAlive(owner);
+    t.setParent(owner);
+    QTimer::singleShot(50, owner, &QObject::deleteLater);
+    EXPECT_FALSE(t.waitUntilIdle(10000));
+    ASSERT_TRUE(ownerAlive);
+    t.setParent(nullptr);
+    QTest::qWait(20);
 }

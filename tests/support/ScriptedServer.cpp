@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <atomic>
 #include <thread>
 
 struct ScriptedServer::Impl {
@@ -13,6 +14,16 @@ struct ScriptedServer::Impl {
     mutable std::mutex mutex;
     QHash<QString, Reply> replies;
     QList<Request> requests;
+    std::atomic<bool> stopping{false};
+    std::atomic<qint64> trickled{0};
+
+    // Sleeps in small steps so that stopping the server never waits long.
+    bool pause(std::chrono::milliseconds ms) {
+        const auto end = std::chrono::steady_clock::now() + ms;
+        while (!stopping && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return !stopping;
+    }
 
     void handle(const httplib::Request& req, httplib::Response& res) {
         Reply reply;
@@ -27,10 +38,29 @@ struct ScriptedServer::Impl {
             requests.append(r);
             reply = replies.value(r.path, Reply{"", "text/plain", 404, {}});
         }
+        if (reply.stall) {
+            while (pause(std::chrono::milliseconds(1000))) {
+            }
+            return;
+        }
         if (reply.delay.count() > 0)
-            std::this_thread::sleep_for(reply.delay);
+            pause(reply.delay);
         res.status = reply.status;
-        res.set_content(reply.body.toStdString(), reply.contentType.toStdString());
+        if (reply.trickle.count() <= 0) {
+            res.set_content(reply.body.toStdString(), reply.contentType.toStdString());
+            return;
+        }
+        const std::string body = reply.body.toStdString();
+        const auto interval = reply.trickle;
+        res.set_content_provider(body.size(), reply.contentType.toStdString(),
+                                 [this, body, interval](size_t offset, size_t, httplib::DataSink& sink) {
+                                     if (!pause(interval) || !sink.is_writable())
+                                         return false;
+                                     if (!sink.write(body.data() + offset, 1))
+                                         return false;
+                                     ++trickled;
+                                     return true;
+                                 });
     }
 };
 
@@ -38,6 +68,8 @@ ScriptedServer::ScriptedServer() : d(std::make_unique<Impl>()) {
     const auto handler = [this](const httplib::Request& req, httplib::Response& res) { d->handle(req, res); };
     d->server.Get(".*", handler);
     d->server.Post(".*", handler);
+    // A browser keeps its connections open; stopping waits for them to idle out.
+    d->server.set_keep_alive_timeout(1);
     d->port = d->server.bind_to_any_port("127.0.0.1");
     d->thread = std::thread([this] { d->server.listen_after_bind(); });
     while (!d->server.is_running())
@@ -45,6 +77,7 @@ ScriptedServer::ScriptedServer() : d(std::make_unique<Impl>()) {
 }
 
 ScriptedServer::~ScriptedServer() {
+    d->stopping = true;
     d->server.stop();
     d->thread.join();
 }
@@ -69,4 +102,8 @@ int ScriptedServer::requestCount(const QString& path) const {
     for (const Request& r : d->requests)
         n += r.path == path ? 1 : 0;
     return n;
+}
+
+qint64 ScriptedServer::trickledBytes() const {
+    return d->trickled;
 }

@@ -10,14 +10,14 @@
 #include <mutex>
 
 // A small HTTP server on a loopback ephemeral port whose answers a test
-// scripts: a fixed body per path, optionally after a delay. It records every
-// request it gets. For replies the stand-in service does not give (odd
-// shapes, stalls).
+// scripts: a fixed body per path, optionally after a delay, trickled a byte at
+// a time, or never at all. It records every request it gets. For replies the
+// stand-in service does not give (odd shapes, stalls).
 class ScriptedServer {
 public:
     struct Request {
         QString method;
-        QString path;   // without the query
+        QString path;  // without the query
         QString query;  // raw, without "?"
         QByteArray body;
     };
@@ -26,6 +26,10 @@ public:
         QByteArray contentType = "text/plain; charset=windows-1252";
         int status = 200;
         std::chrono::milliseconds delay{0};
+        // Above zero: the body goes out one byte per interval.
+        std::chrono::milliseconds trickle{0};
+        // The connection is accepted and held without a byte of answer.
+        bool stall = false;
     };
 
     ScriptedServer();
@@ -38,6 +42,8 @@ public:
     QString url(const QString& pathAndQuery) const;
     QList<Request> requests() const;
     int requestCount(const QString& path) const;
+    // Body bytes sent so far by trickled replies.
+    qint64 trickledBytes() const;
 
 private:
     struct Impl;

@@ -20,7 +20,7 @@ frmHelp::frmHelp(QWidget* parent)
     m_header->setPalette(band);
     m_logo->setObjectName(QStringLiteral("picLogo"));
     m_logo->setPixmap(
-        QPixmap(QStringLiteral(":/images/velvox.png")).scaledToHeight(48, Qt::SmoothTransformation));
+        QPixmap(QStringLiteral(":/images/header.png")).scaledToHeight(48, Qt::SmoothTransformation));
     m_browser->setObjectName(QStringLiteral("wbHelp"));
 
     // The layouts keep the rules on every resize: the header spans the width,

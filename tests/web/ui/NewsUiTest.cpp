@@ -75,4 +75,13 @@ TEST_F(NewsUiTest, ACloseLinkOnTheNewsPageClosesIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !news; }, kPageTimeoutMs));
 }
 
+TEST_F(NewsUiTest, APageThatDidNotLoadIsNotShown) {
+    frmNews news;
+    // Nothing listens on port 1.
+    EXPECT_FALSE(
+        loadAndWait(news.browser(), [&] { news.browser().navigate(QStringLiteral("http://127.0.0.1:1/")); }));
+    QTest::qWait(200);
+    EXPECT_FALSE(news.isVisible());
+}
+
 } // namespace
