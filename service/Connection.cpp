@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
+#include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -45,8 +47,8 @@ bool DeadlineStream::ready(short events, milliseconds wait, bool reading) const 
 }
 
 bool DeadlineStream::waitForRequest(const std::function<bool()>& stillServing) {
-    if (m_begin < m_end)
-        return true; // the next request is already buffered
+    if (m_begin < m_end || pending())
+        return true; // the next request is already here
     // In slices, so a stopping server does not wait out the idle time.
     constexpr milliseconds kSlice(50);
     const auto until = Clock::now() + m_limits.idle;
@@ -65,21 +67,36 @@ void DeadlineStream::startRequest() {
 }
 
 bool DeadlineStream::is_readable() const {
-    return m_begin < m_end || ready(POLLIN, m_limits.read, true);
+    return m_begin < m_end || pending() || ready(POLLIN, m_limits.read, true);
 }
 
 bool DeadlineStream::is_writable() const {
     return ready(POLLOUT, m_limits.write, false);
 }
 
+ssize_t DeadlineStream::receive(char* ptr, size_t size) {
+    if (!ready(POLLIN, m_limits.read, true))
+        return -1;
+    ssize_t n;
+    do {
+        n = ::recv(m_socket, ptr, size, 0);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+ssize_t DeadlineStream::transmit(const char* ptr, size_t size) {
+    if (!is_writable())
+        return -1;
+    ssize_t n;
+    do {
+        n = ::send(m_socket, ptr, size, MSG_NOSIGNAL);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
 ssize_t DeadlineStream::read(char* ptr, size_t size) {
     if (m_begin == m_end) {
-        if (!ready(POLLIN, m_limits.read, true))
-            return -1;
-        ssize_t n;
-        do {
-            n = ::recv(m_socket, m_buffer.data(), m_buffer.size(), 0);
-        } while (n < 0 && errno == EINTR);
+        const ssize_t n = receive(m_buffer.data(), m_buffer.size());
         if (n <= 0)
             return n;
         m_begin = 0;
@@ -92,13 +109,7 @@ ssize_t DeadlineStream::read(char* ptr, size_t size) {
 }
 
 ssize_t DeadlineStream::write(const char* ptr, size_t size) {
-    if (!is_writable())
-        return -1;
-    ssize_t n;
-    do {
-        n = ::send(m_socket, ptr, size, MSG_NOSIGNAL);
-    } while (n < 0 && errno == EINTR);
-    return n;
+    return transmit(ptr, size);
 }
 
 void DeadlineStream::get_remote_ip_and_port(std::string& ip, int& port) const {
@@ -115,9 +126,10 @@ void DeadlineStream::get_local_ip_and_port(std::string& ip, int& port) const {
         addressOf(addr, len, ip, port);
 }
 
-bool serveConnection(int socket, const ConnectionLimits& limits, const std::function<bool()>& stillServing,
-                     const std::function<bool(httplib::Stream&, bool, bool&)>& process) {
-    DeadlineStream stream(socket, limits);
+namespace {
+
+bool serveRequests(DeadlineStream& stream, const ConnectionLimits& limits,
+                   const std::function<bool()>& stillServing, const ProcessRequest& process) {
     bool ok = false;
     for (std::size_t left = limits.maxRequests; left > 0 && stream.waitForRequest(stillServing); --left) {
         stream.startRequest();
@@ -126,8 +138,96 @@ bool serveConnection(int socket, const ConnectionLimits& limits, const std::func
         if (!ok || closed)
             break;
     }
+    return ok;
+}
+
+void closeSocket(int socket) {
     ::shutdown(socket, SHUT_RDWR);
     ::close(socket);
+}
+
+// TLS over a non-blocking socket: every wait for the peer goes through
+// ready(), so the request deadline holds for the handshake and each record.
+class TlsDeadlineStream final : public DeadlineStream {
+public:
+    TlsDeadlineStream(int socket, SSL* ssl, const ConnectionLimits& limits)
+        : DeadlineStream(socket, limits), m_ssl(ssl) {}
+
+    bool handshake() {
+        for (;;) {
+            const int r = SSL_accept(m_ssl);
+            if (r == 1)
+                return true;
+            if (!waitFor(SSL_get_error(m_ssl, r)))
+                return false;
+        }
+    }
+
+protected:
+    bool pending() const override { return SSL_pending(m_ssl) > 0; }
+
+    ssize_t receive(char* ptr, size_t size) override {
+        for (;;) {
+            const int n = SSL_read(m_ssl, ptr, int(std::min<size_t>(size, INT32_MAX)));
+            if (n > 0)
+                return n;
+            const int error = SSL_get_error(m_ssl, n);
+            if (error == SSL_ERROR_ZERO_RETURN)
+                return 0;
+            if (!waitFor(error))
+                return -1;
+        }
+    }
+
+    ssize_t transmit(const char* ptr, size_t size) override {
+        for (;;) {
+            const int n = SSL_write(m_ssl, ptr, int(std::min<size_t>(size, INT32_MAX)));
+            if (n > 0)
+                return n;
+            if (!waitFor(SSL_get_error(m_ssl, n)))
+                return -1;
+        }
+    }
+
+private:
+    // Waits for what OpenSSL asked for; false for any other error or a time-out.
+    bool waitFor(int error) const {
+        if (error == SSL_ERROR_WANT_READ)
+            return ready(POLLIN, limits().read, true);
+        if (error == SSL_ERROR_WANT_WRITE)
+            return ready(POLLOUT, limits().write, false);
+        return false;
+    }
+
+    SSL* m_ssl;
+};
+
+} // namespace
+
+bool serveConnection(int socket, const ConnectionLimits& limits, const std::function<bool()>& stillServing,
+                     const ProcessRequest& process) {
+    DeadlineStream stream(socket, limits);
+    const bool ok = serveRequests(stream, limits, stillServing, process);
+    closeSocket(socket);
+    return ok;
+}
+
+bool serveTlsConnection(int socket, SSL_CTX* context, const ConnectionLimits& limits,
+                        const std::function<bool()>& stillServing, const ProcessRequest& process) {
+    bool ok = false;
+    SSL* ssl = context ? SSL_new(context) : nullptr;
+    const int flags = ::fcntl(socket, F_GETFL, 0);
+    if (ssl && flags >= 0 && ::fcntl(socket, F_SETFL, flags | O_NONBLOCK) == 0 &&
+        SSL_set_fd(ssl, socket) == 1) {
+        TlsDeadlineStream stream(socket, ssl, limits);
+        if (stream.handshake()) {
+            ok = serveRequests(stream, limits, stillServing, process);
+            SSL_shutdown(ssl);
+        }
+    }
+    if (ssl)
+        SSL_free(ssl);
+    closeSocket(socket);
     return ok;
 }
 

@@ -22,10 +22,10 @@ struct ConnectionLimits {
     std::size_t maxRequests = 100;           // requests on one connection
 };
 
-// A plain socket as the library's stream, with the deadline of the current
-// request on every read. Reads are buffered: the library reads headers one
-// byte at a time.
-class DeadlineStream final : public httplib::Stream {
+// A socket as the library's stream, with the deadline of the current request
+// on every read. Reads are buffered: the library reads headers one byte at a
+// time. This class carries plain bytes; TlsDeadlineStream carries TLS.
+class DeadlineStream : public httplib::Stream {
 public:
     DeadlineStream(int socket, const ConnectionLimits& limits);
 
@@ -43,10 +43,19 @@ public:
     void get_local_ip_and_port(std::string& ip, int& port) const override;
     int socket() const override { return m_socket; }
 
-private:
+protected:
     // Polls for `events` up to `wait`, cut at the request deadline for reads.
     bool ready(short events, std::chrono::milliseconds wait, bool reading) const;
+    // Bytes that arrived but are not read yet below this stream (TLS records).
+    virtual bool pending() const { return false; }
+    // One read into `ptr`, waiting at most as ready() allows: > 0 bytes, 0 at
+    // the end of the stream, < 0 on failure or deadline.
+    virtual ssize_t receive(char* ptr, size_t size);
+    virtual ssize_t transmit(const char* ptr, size_t size);
 
+    const ConnectionLimits& limits() const { return m_limits; }
+
+private:
     int m_socket;
     ConnectionLimits m_limits;
     std::chrono::steady_clock::time_point m_deadline;
@@ -55,11 +64,17 @@ private:
     std::size_t m_end = 0;
 };
 
+using ProcessRequest = std::function<bool(httplib::Stream&, bool lastRequest, bool& closed)>;
+
 // Serves requests on one accepted socket until the client closes, a limit is
 // hit or `stillServing` turns false; closes the socket. `process` is the
 // library's request handling (Server::process_request).
 bool serveConnection(int socket, const ConnectionLimits& limits, const std::function<bool()>& stillServing,
-                     const std::function<bool(httplib::Stream&, bool lastRequest, bool& closed)>& process);
+                     const ProcessRequest& process);
+// The same over TLS; the handshake, too, must be done within the request
+// deadline.
+bool serveTlsConnection(int socket, SSL_CTX* context, const ConnectionLimits& limits,
+                        const std::function<bool()>& stillServing, const ProcessRequest& process);
 
 // Workers for connections: one per connection, started when every worker is
 // busy, up to `maxWorkers`; beyond that connections wait for a free worker.

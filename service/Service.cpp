@@ -41,14 +41,29 @@ ConnectionLimits connectionLimits() {
     return limits;
 }
 
-// Plain HTTP with a deadline for each request's headers and body: the
-// library's own reading only limits each read, so a client that sends a byte
-// now and then would hold its worker for ever.
+// A deadline for each request's headers and body: the library's own reading
+// only limits each read, so a client that sends a byte now and then would
+// hold its worker for ever.
 class PlainListener final : public Listener<httplib::Server> {
 private:
     bool process_and_close_socket(socket_t sock) override {
         return serveConnection(
             sock, connectionLimits(), [this] { return svr_sock_ != INVALID_SOCKET; },
+            [this](httplib::Stream& stream, bool last, bool& closed) {
+                return process_request(stream, last, closed, nullptr);
+            });
+    }
+};
+
+// The same for HTTPS, the handshake included.
+class TlsListener final : public Listener<httplib::SSLServer> {
+public:
+    using Listener<httplib::SSLServer>::Listener;
+
+private:
+    bool process_and_close_socket(socket_t sock) override {
+        return serveTlsConnection(
+            sock, ssl_context(), connectionLimits(), [this] { return svr_sock_ != INVALID_SOCKET; },
             [this](httplib::Stream& stream, bool last, bool& closed) {
                 return process_request(stream, last, closed, nullptr);
             });
@@ -78,8 +93,7 @@ const char* statusText(int status) {
 
 Service::Service(Database& db, ServiceConfig config, const TlsFiles* tls) : m_context{db, std::move(config)} {
     if (tls) {
-        auto server =
-            std::make_unique<Listener<httplib::SSLServer>>(tls->certificate.c_str(), tls->key.c_str());
+        auto server = std::make_unique<TlsListener>(tls->certificate.c_str(), tls->key.c_str());
         m_widenBacklog = [s = server.get()] { s->widenBacklog(); };
         m_server = std::move(server);
     } else {

@@ -8,6 +8,7 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
+#include "lists/ui/frmSignaturen.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
 #include "schedule/ui/frmTimeControl.h"
@@ -69,6 +70,7 @@ int run(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
+    registerSignatureDialog();
     registerFileDialogs();
     registerTimeControlDialog();
     registerNoInternetDialog();

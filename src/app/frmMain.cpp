@@ -14,6 +14,7 @@
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
 #include "lists/clsMRU.h"
+#include "lists/ui/SignatureListController.h"
 #include "mass/ui/MassMode.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "messaging/SendContext.h"
@@ -98,6 +99,8 @@ void frmMain::composeControllers() {
                                  *m_context, *m_header, this);
     m_credits = new CreditDisplay(u.lblCredits, u.lblBuyCredits, *m_context, this);
     m_optionPanels = new OptionPanels(u.optionsBar, this);
+    m_signatures = new SignatureListController(
+        {u.lvSignaturen, u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature, u.txtSMS}, this);
     m_optionPanels->setOnCostChanged([this] { m_recipient->updateCostPerSms(); });
     m_optionPanels->setOnSizeChanged([this] { m_editor->recalcSmsSize(); });
     m_optionPanels->setShowOptionen([] {
@@ -127,11 +130,6 @@ void frmMain::composeControllers() {
     // An applied dialog changes what the indicators show; a closed one may have bought credits.
     connect(&OptionsEvents::instance(), &OptionsEvents::applied, m_optionPanels, &OptionPanels::setOptionsBar);
     connect(&OptionsEvents::instance(), &OptionsEvents::closed, m_credits, &CreditDisplay::refreshCredits);
-    // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature}) {
-        b->setEnabled(false);
-        b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
-    }
     u.lblReuseText->installEventFilter(this);
 
     m_massMode = new MassMode({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.boxPlatzhalter,
@@ -195,6 +193,7 @@ void frmMain::load(frmSplash* splash) {
     info(splash, QStringLiteral("Initialisiere Vorwahlen ..."));
     m_recipient->fillPrefixList();
     info(splash, QStringLiteral("Lade Signaturen ..."));
+    m_signatures->loadSignatures();
     info(splash, QStringLiteral("Suche nach Updates ..."));
     if (!m_updateNotice->checkVersion()) {
         m_quitRequested = true;

@@ -18,6 +18,7 @@ class OptionPanels;
 class PhonebookDock;
 class RecipientInput;
 class SendWorkflow;
+class SignatureListController;
 class TrayController;
 class UpdateNotice;
 class frmHelp;
@@ -48,6 +49,7 @@ public:
     SendWorkflow& workflow() { return *m_workflow; }
     MassMode& massModeControl() { return *m_massMode; }
     clsMRU& mru() { return *m_mru; }
+    SignatureListController& signatures() { return *m_signatures; }
     BalloonHelp* balloonHelp() { return m_balloon; }
     PhonebookDock& phonebook() { return *m_phonebook; }
     UpdateNotice& updateNotice() { return *m_updateNotice; }
@@ -88,6 +90,7 @@ private:
     GatewaySender* m_sender = nullptr;
     CreditDisplay* m_credits = nullptr;
     OptionPanels* m_optionPanels = nullptr;
+    SignatureListController* m_signatures = nullptr;
     SendWorkflow* m_workflow = nullptr;
     MassMode* m_massMode = nullptr;
     BalloonHelp* m_balloon = nullptr;

@@ -32,6 +32,8 @@ inline constexpr const char* SaveFile = "saveFile";       // args: title, filter
 inline constexpr const char* ChooseFolder = "chooseFolder"; // args: title, start; returns the path or empty
 inline constexpr const char* Options = "options";         // args: page; returns nothing
 inline constexpr const char* NoInternet = "noInternet";   // returns "retry", "quit", or invalid when closed by its frame
+// args: text; returns the saved text (QString), invalid when closed by its frame
+inline constexpr const char* Signature = "signature";
 } // namespace Dialog
 
 class Handler {

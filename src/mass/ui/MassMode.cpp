@@ -5,6 +5,7 @@
 #include "mass/ui/MassRun.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "mass/ui/frmMultiSMSLog.h"
+#include "mass/ui/frmOpenWebGroup.h"
 #include "messaging/CreditBalance.h"
 #include "messaging/SendContext.h"
 #include "messaging/SendRules.h"
@@ -37,6 +38,7 @@ void MassMode::ensureWindows() {
         m_list = new frmMultiSMS(m_f.window);
         m_list->setOnRecalc([this] { m_p.editor.recalcSmsSize(); });
         connect(m_list, &frmMultiSMS::closedByUser, this, &MassMode::onListClosed);
+        attachWebGroups(*m_list);
     }
     if (!m_log) {
         m_log = new frmMultiSMSLog(m_f.window);
