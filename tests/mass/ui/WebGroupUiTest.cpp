@@ -3,10 +3,12 @@
 #include "ScriptedServer.h"
 
 #include "mass/WebGroup.h"
+#include "mass/ui/MassMode.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "mass/ui/frmOpenWebGroup.h"
 #include "platform/Transfer.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -150,4 +152,34 @@ TEST_F(WebGroupWindow, FailedDownloadsKeepTheList) {
     EXPECT_TRUE(dialog->loadGroup(server.url(QStringLiteral("/big.txt"))));
     EXPECT_EQ(multi.list().count(), 10000);
     EXPECT_EQ(multi.list().at(9999).name, QStringLiteral("M 9999"));
+}
+
+// As a user goes: mass mode, key openWeb, a group chosen in the page, a mass
+// run to it; the service gets one request per member.
+TEST(WebGroupMassRun, ChosenGroupIsSentToEachMember) {
+    MainWindowHarness h;
+    h.load();
+    emit h.ui().tbMultiSMS->Click();
+    frmMultiSMS* multi = h.window->massModeControl().listWindow();
+    ASSERT_NE(multi, nullptr);
+    QAction* openWeb = multi->findChild<QAction*>(QStringLiteral("openWeb"));
+    ASSERT_NE(openWeb, nullptr);
+    ASSERT_TRUE(openWeb->isEnabled());
+    openWeb->trigger();
+    auto* dialog = multi->findChild<frmOpenWebGroup*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(waitForText(dialog->browser(), s("Team Süd")));
+    ASSERT_TRUE(clickLink(dialog->browser(), s("Team Süd")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return multi->list().count() == 3; }, kPageTimeoutMs));
+
+    h.enterText(QStringLiteral("Hallo %name%"));
+    h.prompts.queueAnswer(Prompts::Answer::Yes);
+    h.clickSend();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.messagesStored() == 3; }, 30000));
+    QStringList sent;
+    for (const QVariantList& row :
+         h.service->query(QStringLiteral("SELECT empfaenger, text FROM messages ORDER BY id")))
+        sent << row.at(0).toString() + u' ' + row.at(1).toString();
+    EXPECT_EQ(sent, (QStringList{s("00491701111111 Hallo Jürgen Müller"), s("00491702222222 Hallo Zoë Weiß"),
+                                 s("00436641112222 Hallo Björn Öztürk")}));
 }
