@@ -2,7 +2,6 @@
 #include "ScriptedServer.h"
 
 #include "app/HeaderArea.h"
-#include "lists/clsMRU.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/OptionPanels.h"
@@ -67,25 +66,6 @@ TEST_F(SendWorkflowUi, CreditCheckRefusesWhatTheBalanceCannotPay) {
     h.clickSend();
     ASSERT_TRUE(h.waitForMessages(3)); // one reply box per part
     EXPECT_EQ(h.messagesStored(), 3);
-}
-
-TEST_F(SendWorkflowUi, AcceptedSendStoresTheExactBodyLowersTheBalanceAndIsRemembered) {
-    h.ui().cmbName->setEditText(QStringLiteral("Team Süd"));
-    h.enterText(QStringLiteral("Hallo 50% & mehr"));
-    h.clickSend();
-    ASSERT_TRUE(h.waitForMessages(1));
-    EXPECT_EQ(
-        h.service->scalar(QStringLiteral("SELECT body FROM messages")).toByteArray(),
-        QByteArray("email=demo@velvox.example&kennwort=velvox&firma=%20&empfaenger=00491701234567"
-                   "&empfaengername=Team%20S\xFC"
-                   "d&private=true&public=false&skippush=0&version=3.0.99"
-                   "&text=Hallo%2050%25%20%26%20mehr&absenderkennung=false&absender=&statusmeldung=false"
-                   "&antwort=false&einlieferung=false&referer=Velvox&long=false"));
-    EXPECT_EQ(h.ui().lblCredits->text(), QStringLiteral("4990 Credits"));
-    EXPECT_EQ(h.window->sendContext().creditBalance, 4990);
-    EXPECT_EQ(h.window->mru().entries(), QStringList{QStringLiteral("Team Süd;G170-1234567")});
-    ASSERT_EQ(h.ui().cmbName->count(), 1);
-    EXPECT_EQ(h.ui().cmbName->itemText(0), QStringLiteral("Team Süd"));
 }
 
 TEST_F(SendWorkflowUi, CancelledLoginPromptSendsWithEmptyPasswordAndShowsTheRefusal) {
