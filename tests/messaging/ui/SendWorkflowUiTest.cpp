@@ -147,10 +147,9 @@ TEST_F(CreditLabel, RepliesGiveTheLabelsColoursAndBalances) {
         int balance;
         bool enabled, low;
     } steps[] = {
-        {" 1234 ", 200, "1234 Credits", 1234, true, false}, {"500", 200, "500 Credits", 500, true, true},
-        {"501", 200, "501 Credits", 501, true, false},      {"-1", 200, "nicht angemeldet", -1, false, false},
-        {"Fehler", 200, "kein Internet", -1, false, false}, {"777", 200, "777 Credits", 777, true, false},
-        {"", 503, "kein Internet", -1, true, false},
+        {"500", 200, "500 Credits", 500, true, true},      {"501", 200, "501 Credits", 501, true, false},
+        {"-1", 200, "nicht angemeldet", -1, false, false}, {"Fehler", 200, "kein Internet", -1, false, false},
+        {"777", 200, "777 Credits", 777, true, false},     {"", 503, "kein Internet", -1, true, false},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.reply);
