@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "config/cOptionen.h"
+#include "lists/clsMRU.h"
 #include "ui_frmMain.h"
 
 #include <QAbstractItemView>
@@ -35,7 +36,6 @@ TEST(EndToEnd, StartSeeTheBalanceSendOneSmsAndSeeItCharged) {
     Ui::frmMain& ui = window->ui();
     EXPECT_EQ(ui.lblCredits->text(), QStringLiteral("5000 Credits"));
 
-    // Choose "0170", type number, name and text.
     const int index = ui.cmbVorwahl->findText(QStringLiteral("0170"));
     ASSERT_GE(index, 0);
     ui.cmbVorwahl->setFocus();
@@ -49,23 +49,29 @@ TEST(EndToEnd, StartSeeTheBalanceSendOneSmsAndSeeItCharged) {
     QTest::mouseClick(ui.tbSend, Qt::LeftButton, {}, ui.tbSend->rect().center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.messages().isEmpty(); }, 20000));
     EXPECT_EQ(prompts.messages()[0].title, QStringLiteral("Antwort des SMS Gateways"));
-    EXPECT_TRUE(prompts.messages()[0].text.contains(QStringLiteral("wurde erfolgreich an das Gateway übermittelt.")));
+    EXPECT_TRUE(
+        prompts.messages()[0].text.contains(QStringLiteral("wurde erfolgreich an das Gateway übermittelt.")));
 
-    const auto rows = service.query(QStringLiteral("SELECT empfaenger, empfaengername, text, body, cost FROM messages"));
+    const auto rows =
+        service.query(QStringLiteral("SELECT empfaenger, empfaengername, text, body, cost FROM messages"));
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0][0].toString(), QStringLiteral("00491701234567"));
     EXPECT_EQ(rows[0][1].toString(), QStringLiteral("Anna"));
     EXPECT_EQ(rows[0][2].toString(), QStringLiteral("Bis gleich & danke!"));
-    EXPECT_EQ(rows[0][3].toByteArray(),
-              QByteArray("email=demo@velvox.example&kennwort=velvox&firma=%20&empfaenger=00491701234567"
-                         "&empfaengername=Anna&private=true&public=false&skippush=0&version=3.0.99"
-                         "&text=Bis%20gleich%20%26%20danke!&absenderkennung=false&absender=&statusmeldung=false"
-                         "&antwort=false&einlieferung=false&referer=Velvox&long=false"));
+    EXPECT_EQ(
+        rows[0][3].toByteArray(),
+        QByteArray("email=demo@velvox.example&kennwort=velvox&firma=%20&empfaenger=00491701234567"
+                   "&empfaengername=Anna&private=true&public=false&skippush=0&version=3.0.99"
+                   "&text=Bis%20gleich%20%26%20danke!&absenderkennung=false&absender=&statusmeldung=false"
+                   "&antwort=false&einlieferung=false&referer=Velvox&long=false"));
     const qint64 cost = rows[0][4].toLongLong();
     EXPECT_EQ(cost, 10);
     EXPECT_EQ(ui.lblCredits->text(), QStringLiteral("%1 Credits").arg(ServiceProcess::kDemoCredits - cost));
     EXPECT_TRUE(ui.txtSMS->toPlainText().isEmpty());
-    EXPECT_EQ(ui.cmbName->count(), 1);
+    // The recipient is remembered and offered again.
+    EXPECT_EQ(window->mru().entries(), QStringList{QStringLiteral("Anna;G170-1234567")});
+    ASSERT_EQ(ui.cmbName->count(), 1);
+    EXPECT_EQ(ui.cmbName->itemText(0), QStringLiteral("Anna"));
 
     window->close();
     QApplication::processEvents();

@@ -1,7 +1,6 @@
 #include "TempSettings.h"
 
 #include "lists/clsMRU.h"
-#include "messaging/RecipientNumber.h"
 #include "platform/ToolRegistry.h"
 
 #include <gtest/gtest.h>
@@ -67,12 +66,9 @@ TEST_F(MRU, ComboItemsCarryNameAndTag) {
         mru.Add(s(e));
     const QList<clsMRU::ComboItem> items = mru.comboItems();
     ASSERT_EQ(items.size(), 3); // the empty entry is skipped
-    // An empty name shows nothing but still restores prefix and number.
+    // An empty name shows nothing but keeps its tag.
     EXPECT_TRUE(items.at(0).text.isEmpty());
-    const auto tag = RecipientNumber::splitRecentTag(items.at(0).tag);
-    ASSERT_TRUE(tag);
-    EXPECT_EQ(tag->key, s("G170"));
-    EXPECT_EQ(tag->number, s("1234567"));
+    EXPECT_EQ(items.at(0).tag, s("V170-1234567"));
     EXPECT_EQ(items.at(1).text, s("A;B")); // split at the last ";"
     EXPECT_EQ(items.at(1).tag, s("G171-7"));
     EXPECT_TRUE(items.at(2).tag.isEmpty());

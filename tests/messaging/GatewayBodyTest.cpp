@@ -1,8 +1,6 @@
-// Gateway requests built by the rules, posted with the transfer component to
-// the stand-in service over loopback; the service keeps every raw body.
-
 #include "ServiceProcess.h"
 #include "TempSettings.h"
+#include "Utf8.h"
 
 #include "config/CUrlStore.h"
 #include "config/Product.h"
@@ -18,10 +16,6 @@ using GatewayRequest::Fields;
 using ServiceContract::isAcceptedReply;
 
 namespace {
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class GatewayBody : public ::testing::Test {
 protected:

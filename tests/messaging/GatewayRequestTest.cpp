@@ -1,4 +1,5 @@
 #include "ScriptedPrompts.h"
+#include "Utf8.h"
 
 #include "messaging/GatewayRequest.h"
 #include "messaging/mUrlEncode.h"
@@ -7,15 +8,7 @@
 
 using namespace GatewayRequest;
 
-namespace {
-
 const QChar kEuro(0x20AC);
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TEST(FormEncoding, FormTextQueryValueAndUrlEncode) {
     using namespace mUrlEncode;

@@ -1,16 +1,10 @@
+#include "Utf8.h"
+
 #include "messaging/RecipientNumber.h"
 
 #include <gtest/gtest.h>
 
 using namespace RecipientNumber;
-
-namespace {
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TEST(RecipientNumber, ResolvesPrefixAndTypedNumberToInternationalForm) {
     const std::tuple<const char*, const char*, const char*> cases[] = {

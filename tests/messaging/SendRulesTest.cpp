@@ -1,3 +1,5 @@
+#include "Utf8.h"
+
 #include "messaging/SendRules.h"
 
 #include <gtest/gtest.h>
@@ -6,17 +8,8 @@ using namespace SendRules;
 
 namespace {
 
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 FormCheck check(bool mass, bool prefix, const char* number, const char* text) {
-    FormInput in;
-    in.massMode = mass;
-    in.prefixSelected = prefix;
-    in.number = s(number);
-    in.text = s(text);
-    return validateSendForm(in);
+    return validateSendForm({mass, prefix, s(number), s(text)});
 }
 
 } // namespace

@@ -1,17 +1,11 @@
+#include "Utf8.h"
+
 #include "messaging/GatewayReply.h"
 #include "messaging/ServiceContract.h"
 
 #include <gtest/gtest.h>
 
 using namespace ServiceContract;
-
-namespace {
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TEST(GatewayReplyRules, SplitPiecesAndTheSuccessTest) {
     EXPECT_EQ(splitGatewayReply(s(" OK ;\n Die SMS \n; x \r\n;;tail\n")),

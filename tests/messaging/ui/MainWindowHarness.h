@@ -44,7 +44,6 @@ public:
 
     Ui::frmMain& ui() { return window->ui(); }
 
-    // Types into the number field and the message field as a user would.
     void enterRecipient(const QString& prefixKey, const QString& number) {
         const int index = ui().cmbVorwahl->findData(prefixKey);
         ui().cmbVorwahl->setCurrentIndex(index);
@@ -54,7 +53,6 @@ public:
     void enterText(const QString& text) { ui().txtSMS->setPlainText(text); }
     void clickSend() { emit ui().tbSend->Click(); }
 
-    // Waits until the prompts seam has seen n messages.
     bool waitForMessages(int n, int timeoutMs = 20000) {
         return QTest::qWaitFor([&] { return prompts.messages().size() >= n; }, timeoutMs);
     }

@@ -10,7 +10,6 @@
 
 namespace {
 
-// The message field of a loaded main window, without a service.
 class TextField : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,9 +38,8 @@ protected:
 // On German keyboards "´" and "`" are dead keys: they arrive as input-method
 // commits, and must be discarded like typed ones.
 TEST_F(TextField, InputMethodCommitsAreFilteredAndLimited) {
-    commit(QStringLiteral("´"));
-    commit(QStringLiteral("`"));
-    commit(QStringLiteral("´`"));
+    for (const QString& dead : {QStringLiteral("´"), QStringLiteral("`"), QStringLiteral("´`")})
+        commit(dead);
     EXPECT_EQ(text->toPlainText(), QString());
     commit(QStringLiteral("a´é`\\'\"b"));
     EXPECT_EQ(text->toPlainText(), QStringLiteral("aéb"));
@@ -67,9 +65,8 @@ TEST_F(TextField, ReturnAndTypedKeysStopAtTheLimit) {
     QTest::keyClick(text, Qt::Key_Return);
     EXPECT_EQ(text->toPlainText().size(), 1500);
     EXPECT_EQ(tail(1), QStringLiteral("\n"));
-    QTest::keyClick(text, Qt::Key_Return);
-    QTest::keyClick(text, Qt::Key_Enter);
-    QTest::keyClick(text, Qt::Key_A);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
+        QTest::keyClick(text, key);
     EXPECT_EQ(text->toPlainText().size(), 1500);
 
     // With a selection, what is typed replaces it and still fits.
@@ -117,9 +114,9 @@ TEST(PrefixList, WindowListsTheCatalogueInItsOrder) {
     h.load();
     const QComboBox* box = h.ui().cmbVorwahl;
     const char* const texts[] = {"0150", "0151", "0152", "01520", "0155", "0156", "0157", "0160",
-                               "0162", "0163", "0170", "0171",  "0172", "0173", "0174", "0175",
-                               "0177", "0176", "0178", "0179",  "0650", "0660", "0664", "0676",
-                               "0680", "0681", "0688", "0699",  "076",  "078",  "079",  "Weltweit"};
+                                 "0162", "0163", "0170", "0171",  "0172", "0173", "0174", "0175",
+                                 "0177", "0176", "0178", "0179",  "0650", "0660", "0664", "0676",
+                                 "0680", "0681", "0688", "0699",  "076",  "078",  "079",  "Weltweit"};
     ASSERT_EQ(box->count(), int(std::size(texts)));
     for (int i = 0; i < box->count(); ++i) {
         const QString shown = QString::fromLatin1(texts[i]);
