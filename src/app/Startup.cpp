@@ -20,30 +20,45 @@ bool isFirstStart() {
     return !o.FirstStartHasRun;
 }
 
-frmMain* showMainWindow() {
-    frmSplash splash;
-    splash.show();
-    splash.repaint();
-    QCoreApplication::processEvents();
+frmMain* showMainWindow(frmSplash* splash) {
+    frmSplash ownSplash;
+    if (!splash) {
+        splash = &ownSplash;
+        splash->show();
+        splash->repaint();
+        QCoreApplication::processEvents();
+    }
     auto* window = new frmMain();
     window->setAttribute(Qt::WA_DeleteOnClose);
     WidgetPrompts::instance().setParentWindow(window);
-    window->load(&splash);
+    window->load(splash);
     window->show();
-    splash.close();
+    splash->close();
     return window;
 }
 
-int run(QApplication& app) {
+void prepareApplication() {
+    // No display name: the window system would append it to every title.
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
     Product::loadProductName();
-    QApplication::setApplicationDisplayName(Product::productName());
+}
+
+frmMain* start(const std::function<bool()>& firstStartCheck) {
+    frmSplash splash;
+    splash.show();
+    splash.repaint();
+    QCoreApplication::processEvents();
     // The first-start wizard is not part of this build yet: a first start goes
     // straight to the main window, the decision itself is already made here.
-    (void)isFirstStart();
-    showMainWindow();
+    (void)firstStartCheck();
+    return showMainWindow(&splash);
+}
+
+int run(QApplication& app) {
+    prepareApplication();
+    start();
     return app.exec();
 }
 

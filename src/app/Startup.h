@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 class QApplication;
 class frmMain;
+class frmSplash;
 
 namespace Startup {
 
@@ -9,9 +12,17 @@ namespace Startup {
 // installation that has already seen news counts as having run it.
 bool isFirstStart();
 
-// Shows the splash, loads and shows the main window, closes the splash.
-// The caller owns the returned window.
-frmMain* showMainWindow();
+// Loads and shows the main window with the given splash window reporting
+// the steps (a splash of its own when none is given), then closes the splash.
+// The window deletes itself when closed.
+frmMain* showMainWindow(frmSplash* splash = nullptr);
+
+// Application name, prompts and product name, before any window is shown.
+void prepareApplication();
+
+// The start sequence: the splash, then the first-start decision, then the
+// main window.
+frmMain* start(const std::function<bool()>& firstStartCheck = isFirstStart);
 
 // The program entry's sequence. Returns the application's exit code.
 int run(QApplication& app);
