@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -101,6 +102,11 @@ void frmMain::composeControllers() {
     connect(m_sender, &GatewaySender::singleReplyHandled, m_credits, &CreditDisplay::refreshCredits);
 
     connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
+    // "Senden" from the keyboard without leaving the message.
+    auto* sendKey = new QShortcut(u.txtSMS);
+    sendKey->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    sendKey->setContext(Qt::WidgetShortcut);
+    connect(sendKey, &QShortcut::activated, u.tbSend, &ToolbarButton::click);
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
     // Entries whose windows this build does not have yet stay visibly unavailable.
