@@ -49,8 +49,9 @@ std::string backColor(std::string_view value) {
 
 std::string contactHref(std::string_view name, std::string_view number) {
     std::string target = "telefon://";
+    // The client splits the link at "@": one in the name would cut it there.
     for (const char c : name)
-        target += c == ' ' ? std::string("%20") : std::string(1, c);
+        target += c == ' ' ? std::string("%20") : c == '@' ? std::string("(at)") : std::string(1, c);
     target += '@';
     target += number;
     return escape(target);

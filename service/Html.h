@@ -16,7 +16,7 @@ std::string escape(std::string_view text);
 std::string backColor(std::string_view value);
 
 // The target of a contact link: "telefon://" + name with each blank as
-// "%20" + "@" + number, escaped for an attribute.
+// "%20" and each "@" as "(at)" + "@" + number, escaped for an attribute.
 std::string contactHref(std::string_view name, std::string_view number);
 
 std::string hiddenField(std::string_view name, std::string_view value);

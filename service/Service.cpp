@@ -1,6 +1,7 @@
 #include "Service.h"
 
 #include "AccountHandlers.h"
+#include "Connection.h"
 #include "CreditShop.h"
 #include "GroupHandlers.h"
 #include "InfoHandlers.h"
@@ -16,9 +17,10 @@
 
 namespace {
 
-// Enough workers that 50 clients holding keep-alive connections do not queue
-// behind each other.
-constexpr std::size_t kWorkerThreads = 64;
+// Workers at start; more start while every one is busy, so 50 clients holding
+// keep-alive connections, or a crowd of slow ones, do not hold up the rest.
+constexpr std::size_t kWorkerThreads = 16;
+constexpr std::size_t kMaxWorkerThreads = 512;
 // The library listens with a backlog of 5; a burst of new connections would
 // then wait for SYN retries.
 constexpr int kListenBacklog = 128;
@@ -31,6 +33,26 @@ template <class Base> class Listener : public Base {
 public:
     using Base::Base;
     void widenBacklog() { ::listen(this->svr_sock_, kListenBacklog); }
+};
+
+ConnectionLimits connectionLimits() {
+    ConnectionLimits limits;
+    limits.maxRequests = kKeepAliveRequests;
+    return limits;
+}
+
+// Plain HTTP with a deadline for each request's headers and body: the
+// library's own reading only limits each read, so a client that sends a byte
+// now and then would hold its worker for ever.
+class PlainListener final : public Listener<httplib::Server> {
+private:
+    bool process_and_close_socket(socket_t sock) override {
+        return serveConnection(
+            sock, connectionLimits(), [this] { return svr_sock_ != INVALID_SOCKET; },
+            [this](httplib::Stream& stream, bool last, bool& closed) {
+                return process_request(stream, last, closed, nullptr);
+            });
+    }
 };
 
 const char* statusText(int status) {
@@ -61,7 +83,7 @@ Service::Service(Database& db, ServiceConfig config, const TlsFiles* tls) : m_co
         m_widenBacklog = [s = server.get()] { s->widenBacklog(); };
         m_server = std::move(server);
     } else {
-        auto server = std::make_unique<Listener<httplib::Server>>();
+        auto server = std::make_unique<PlainListener>();
         m_widenBacklog = [s = server.get()] { s->widenBacklog(); };
         m_server = std::move(server);
     }
@@ -76,11 +98,14 @@ bool Service::valid() const {
 
 void Service::configure() {
     httplib::Server& s = *m_server;
-    s.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
+    s.new_task_queue = [] { return new WorkerPool(kWorkerThreads, kMaxWorkerThreads); };
     s.set_keep_alive_max_count(kKeepAliveRequests);
     // An idle keep-alive connection holds a worker until this runs out, and
     // stop() waits for the workers: keep it short.
-    s.set_keep_alive_timeout(1);
+    s.set_keep_alive_timeout(
+        std::chrono::duration_cast<std::chrono::seconds>(connectionLimits().idle).count());
+    s.set_read_timeout(connectionLimits().read);
+    s.set_write_timeout(connectionLimits().write);
     // Headers and body go out in separate writes; without this, Nagle and the
     // peer's delayed ACK add some 40 ms to every reply.
     s.set_tcp_nodelay(true);

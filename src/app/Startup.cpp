@@ -1,11 +1,17 @@
 #include "app/Startup.h"
 
+#include "account/ui/frmAGBs.h"
+#include "account/ui/frmFirstTime.h"
 #include "account/ui/frmLogin.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "config/ui/frmOptionen.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
+#include "schedule/ui/frmTimeControl.h"
+#include "web/ui/frmNoInternet.h"
 
 #include <QApplication>
 
@@ -20,21 +26,52 @@ bool isFirstStart() {
     return !o.FirstStartHasRun;
 }
 
+namespace {
+void showSplash(frmSplash& splash) {
+    splash.show();
+    splash.repaint();
+    QCoreApplication::processEvents();
+}
+} // namespace
+
 frmMain* showMainWindow(frmSplash* splash) {
     frmSplash ownSplash;
     if (!splash) {
         splash = &ownSplash;
-        splash->show();
-        splash->repaint();
-        QCoreApplication::processEvents();
+        showSplash(ownSplash);
     }
     auto* window = new frmMain();
     window->setAttribute(Qt::WA_DeleteOnClose);
     WidgetPrompts::instance().setParentWindow(window);
     window->load(splash);
+    if (window->quitRequested()) {
+        // Asked for before the event loop runs, QApplication::quit() would be lost.
+        splash->close();
+        delete window;
+        return nullptr;
+    }
     window->show();
     splash->close();
     return window;
+}
+
+frmFirstTime* showFirstStartWizard() {
+    // Between the wizard's close and the main window's show no window is up:
+    // that must not count as the program's end.
+    const bool quitOnLastClosed = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerTermsDialog();
+    auto* wizard = new frmFirstTime();
+    WidgetPrompts::instance().setParentWindow(wizard);
+    QObject::connect(wizard, &frmFirstTime::closed, wizard, [quitOnLastClosed] {
+        const bool shown = showMainWindow() != nullptr;
+        QApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
+        // Without a main window (the user chose to end) nothing is left to run.
+        if (!shown)
+            QCoreApplication::exit(0);
+    });
+    wizard->show();
+    return wizard;
 }
 
 void prepareApplication() {
@@ -42,23 +79,33 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
+    registerFileDialogs();
+    registerTimeControlDialog();
+    registerNoInternetDialog();
+    registerOptionsDialog();
     Product::loadProductName();
 }
 
-frmMain* start(const std::function<bool()>& firstStartCheck) {
+frmMain* start(const std::function<bool()>& firstStartCheck, bool* wizardShown) {
+    if (wizardShown)
+        *wizardShown = false;
     frmSplash splash;
-    splash.show();
-    splash.repaint();
-    QCoreApplication::processEvents();
-    // The first-start wizard is not part of this build yet: a first start goes
-    // straight to the main window, the decision itself is already made here.
-    (void)firstStartCheck();
+    showSplash(splash);
+    if (firstStartCheck()) {
+        splash.close();
+        showFirstStartWizard();
+        if (wizardShown)
+            *wizardShown = true;
+        return nullptr;
+    }
     return showMainWindow(&splash);
 }
 
 int run(QApplication& app) {
     prepareApplication();
-    start();
+    bool wizard = false;
+    if (!start(isFirstStart, &wizard) && !wizard)
+        return 0;
     return app.exec();
 }
 

@@ -12,7 +12,10 @@
 #include "config/Product.h"
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
+#include "config/ui/frmOptionen.h"
 #include "lists/clsMRU.h"
+#include "mass/ui/MassMode.h"
+#include "mass/ui/frmMultiSMS.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
@@ -22,6 +25,11 @@
 #include "messaging/ui/SendWorkflow.h"
 #include "platform/Prompts.h"
 #include "platform/ToolRegistry.h"
+#include "web/ui/PhonebookDock.h"
+#include "web/ui/UpdateNotice.h"
+#include "web/ui/frmHelp.h"
+#include "web/ui/frmNews.h"
+#include "web/ui/frmPhonebook.h"
 #include "widgets/ToolbarButton.h"
 #include "ui_frmMain.h"
 
@@ -69,6 +77,8 @@ frmMain::frmMain(QWidget* parent)
     QPalette linkPalette = m_ui->lblReuseText->palette();
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_ui->lblReuseText->setPalette(linkPalette);
+    m_ui->lblBuyCredits->setFont(linkFont);
+    m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
     m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
@@ -109,20 +119,60 @@ void frmMain::composeControllers() {
     connect(sendKey, &QShortcut::activated, u.tbSend, &ToolbarButton::click);
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
+    m_updateNotice = new UpdateNotice(u.lblUpdate, u.picUpdate, m_credits->iNet2(), this);
+    m_phonebook = new PhonebookDock({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.txtSMS},
+                                    *m_recipient,
+                                    [this](QWidget* window, bool open) {
+                                        m_phonebookOpen = open;
+                                        setPhonebookWindow(window);
+                                    },
+                                    this);
+    connect(u.tbPhonebook, &ToolbarButton::Click, m_phonebook, &PhonebookDock::toggle);
+    connect(u.tbHelp, &ToolbarButton::Click, this, &frmMain::showHelp);
+    connect(u.tbOptions, &ToolbarButton::Click, this, [this] { showOptions(this); });
+    // An applied dialog changes what the indicators show; a closed one may have bought credits.
+    connect(&OptionsEvents::instance(), &OptionsEvents::applied, m_optionPanels, &OptionPanels::setOptionsBar);
+    connect(&OptionsEvents::instance(), &OptionsEvents::closed, m_credits, &CreditDisplay::refreshCredits);
     // Entries whose windows this build does not have yet stay visibly unavailable.
-    for (ToolbarButton* b : {u.tbMultiSMS, u.tbPhonebook, u.tbHelp, u.tbOptions, u.tbTerminversand, u.tbAddSignature,
-                             u.tbEditSignature, u.tbDeleteSignature}) {
+    for (ToolbarButton* b : {u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature}) {
         b->setEnabled(false);
         b->setToolTip(b->toolTip() + QStringLiteral(" (in dieser Version noch nicht verfügbar)"));
     }
     u.lblReuseText->installEventFilter(this);
+
+    m_massMode = new MassMode({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.boxPlatzhalter,
+                               u.boxVariablesToolbar, u.txtAnzahlMultiSMS, u.tbSend, u.tbTerminversand, u.tbMultiSMS,
+                               u.tbPhonebook},
+                              {*m_context, *m_header, *m_editor, *m_sender, *m_credits, *m_workflow}, this);
+    m_massMode->setClosePhonebook([this] {
+        if (m_phonebookWindow)
+            m_phonebookWindow->close();
+    });
+    setMassWindow(m_massMode->listWindow());
+    connect(u.tbMultiSMS, &ToolbarButton::Click, m_massMode, &MassMode::toggle);
+    u.lblBuyCredits->installEventFilter(this);
 }
 
 bool frmMain::massMode() const { return m_context->massMode; }
 
+frmHelp* frmMain::showHelp() {
+    if (!m_help) {
+        m_help = new frmHelp(this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    return m_help;
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->lblReuseText && event->type() == QEvent::MouseButtonRelease) {
         m_workflow->onReuseClicked();
+        return true;
+    }
+    if (watched == m_ui->lblBuyCredits && event->type() == QEvent::MouseButtonRelease) {
+        showBuyCredits(this);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -152,6 +202,10 @@ void frmMain::load(frmSplash* splash) {
     m_recipient->fillPrefixList();
     info(splash, QStringLiteral("Lade Signaturen ..."));
     info(splash, QStringLiteral("Suche nach Updates ..."));
+    if (!m_updateNotice->checkVersion()) {
+        m_quitRequested = true;
+        return;
+    }
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
     m_credits->refreshCredits();
     m_context->massMode = false;
@@ -164,6 +218,9 @@ void frmMain::load(frmSplash* splash) {
         addMainWindowBalloons(*m_balloon, *m_ui);
     }
     info(splash, QStringLiteral("News herunterladen ..."));
+    auto* news = new frmNews(this);
+    setNewsWindow(news);
+    news->checkForInfo();
     info(splash, QStringLiteral("Optionen wiederherstellen ..."));
     m_optionPanels->setOptionsBar();
     info(splash, QStringLiteral("Sitzung wiederherstellen ..."));
@@ -233,6 +290,8 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A running mass run counts as cancelled before any event runs; its windows go with this one.
+    m_massMode->mainWindowClosing();
     m_tray->setRouting(false);
     QCoreApplication::processEvents();
     QEventLoop pause;

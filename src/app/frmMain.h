@@ -12,11 +12,15 @@ class BalloonHelp;
 class CreditDisplay;
 class GatewaySender;
 class HeaderArea;
+class MassMode;
 class MessageEditor;
 class OptionPanels;
+class PhonebookDock;
 class RecipientInput;
 class SendWorkflow;
 class TrayController;
+class UpdateNotice;
+class frmHelp;
 class clsMRU;
 class frmSplash;
 struct SendContext;
@@ -42,8 +46,15 @@ public:
     CreditDisplay& credits() { return *m_credits; }
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
+    MassMode& massModeControl() { return *m_massMode; }
     clsMRU& mru() { return *m_mru; }
     BalloonHelp* balloonHelp() { return m_balloon; }
+    PhonebookDock& phonebook() { return *m_phonebook; }
+    UpdateNotice& updateNotice() { return *m_updateNotice; }
+    // The user ended the program in the no-connection window during load():
+    // the load stopped there and the window is not to be shown.
+    bool quitRequested() const { return m_quitRequested; }
+    frmHelp* showHelp();
 
     void restoreWindowPosition();
     void saveWindowPosition();
@@ -78,8 +89,13 @@ private:
     CreditDisplay* m_credits = nullptr;
     OptionPanels* m_optionPanels = nullptr;
     SendWorkflow* m_workflow = nullptr;
+    MassMode* m_massMode = nullptr;
     BalloonHelp* m_balloon = nullptr;
     bool m_phonebookOpen = false;
+    PhonebookDock* m_phonebook = nullptr;
+    UpdateNotice* m_updateNotice = nullptr;
+    QPointer<frmHelp> m_help;
+    bool m_quitRequested = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;
     QPointer<QWidget> m_newsWindow;

@@ -13,7 +13,11 @@ QString getProxyHost();
 quint16 getProxyPort();
 QString getProxyText();
 
-// Access type, then proxy text: done once when a window loads.
+// Access type, then proxy text: done once when a window loads. The component
+// is remembered for as long as it lives, so reconfigureAll() reaches it.
 void configure(Transfer& transfer);
+// Hands the current settings to every live component at once (after the
+// options dialog applied a new proxy choice).
+void reconfigureAll();
 
 } // namespace ProxyConfig

@@ -21,15 +21,30 @@ QString replyBoxTitle() {
 QStringList massLogLines(const QString& reply, const QString& stamp) {
     QStringList lines;
     for (const QString& piece : ServiceContract::splitGatewayReply(reply))
-        lines.append(stamp + QStringLiteral(" - ") + piece + QStringLiteral("\r\n"));
+        lines.append(massLogLine(piece, stamp));
     return lines;
 }
 
-QString prependToLog(const QString& log, const QStringList& lines) {
-    QString result = log;
-    for (const QString& line : lines)
-        result.prepend(line);
-    return result;
+QString massLogLine(const QString& piece, const QString& stamp) {
+    return stamp + QStringLiteral(" - ") + piece + QStringLiteral("\r\n");
+}
+
+QString logStamp(const QDateTime& at, const QLocale& locale) {
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    if (!timeFormat.contains(QLatin1Char('s'))) {
+        const qsizetype minutes = timeFormat.lastIndexOf(QLatin1String("mm"));
+        if (minutes >= 0)
+            timeFormat.insert(minutes + 2, QLatin1String(":ss"));
+        else
+            timeFormat = QStringLiteral("HH:mm:ss");
+    }
+    return locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(at.time(), timeFormat);
+}
+
+QString massFailureText(const QString& recipient) {
+    return QStringLiteral("Die SMS an ") + recipient +
+           QStringLiteral(" wurde NICHT versendet: das SMS Gateway hat nicht geantwortet.");
 }
 
 QString timeoutText() {

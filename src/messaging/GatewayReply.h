@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +20,13 @@ QString replyBoxTitle(); // "Antwort des SMS Gateways"
 // A reply during a mass run: one log line per piece, stamp + " - " + piece +
 // CR LF, in reply order. Each goes in front of the run log, newest first.
 QStringList massLogLines(const QString& reply, const QString& stamp);
-// The run log with the lines of one reply put in front, one after the other.
-QString prependToLog(const QString& log, const QStringList& lines);
+QString massLogLine(const QString& piece, const QString& stamp);
+// The time stamp of a log line: the locale's short date and time, always with
+// seconds (many short time forms have none, and a run sends many per minute).
+QString logStamp(const QDateTime& at = QDateTime::currentDateTime(),
+                 const QLocale& locale = QLocale::system());
+// Logged for an entry whose request failed or was never answered.
+QString massFailureText(const QString& recipient);
 
 // The send time-out message (60 s without a reply to a single send).
 QString timeoutText();

@@ -9,6 +9,8 @@
 // What the main window holds for the duration of a send.
 struct SendContext {
     bool massMode = false;
+    // A mass run is under way: no second send, no mode switch.
+    bool massRunActive = false;
     // Set at the start of each send, emptied once the send has been started.
     QString password;
     // Present only while a scheduled send is being started.

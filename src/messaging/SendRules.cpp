@@ -1,5 +1,7 @@
 #include "messaging/SendRules.h"
 
+#include "mass/RecipientList.h"
+#include "messaging/MessageText.h"
 #include "messaging/RecipientNumber.h"
 
 namespace SendRules {
@@ -64,10 +66,13 @@ QString recentEntry(const QString& name, const QString& key, const QString& type
     return name + QLatin1Char(';') + key + QLatin1Char('-') + typedNumber;
 }
 
-QString massRecipient(const QString& number) {
-    if (number.startsWith(QLatin1String("00")))
-        return number;
-    return QStringLiteral("0049") + number.mid(1);
+MassJob massJob(const RecipientEntry& entry, const QString& text) {
+    return {RecipientList::numberForSend(entry.number),
+            MessageText::fillPlaceholders(text, entry.name, entry.frei1, entry.frei2), entry.name};
+}
+
+int massProgressMaximum(int entries) {
+    return entries + 3;
 }
 
 QString massConfirmText(int entries) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mass/RecipientEntry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -41,10 +43,18 @@ QString noMessageComplaint(); // "  - Bitte geben Sie eine Nachricht ein."
 // name + ";" + key + "-" + typed number ("Team Süd;G170-1234567").
 QString recentEntry(const QString& name, const QString& key, const QString& typedNumber);
 
-// A mass entry's number for the gateway: kept when it begins with "00", else
-// "0049" + the number without its first character ("01701234567" gives
-// "00491701234567").
-QString massRecipient(const QString& number);
+// What the mass run sends for one entry of the list: the number for the
+// gateway (RecipientList::numberForSend), the text with the entry's values in
+// the placeholders, and the entry's name.
+struct MassJob {
+    QString recipient;
+    QString text;
+    QString name;
+};
+MassJob massJob(const RecipientEntry& entry, const QString& text);
+
+// The progress bar of a run goes from 0 to the number of entries + 3.
+int massProgressMaximum(int entries);
 
 // The question before a mass send, naming the number of list entries.
 QString massConfirmText(int entries); // "Achtung! Sie versenden eine MassenSMS!" CR LF "Wollen Sie die N

@@ -31,6 +31,7 @@ inline constexpr const char* OpenFile = "openFile";       // args: title, filter
 inline constexpr const char* SaveFile = "saveFile";       // args: title, filter, name; returns the path or empty
 inline constexpr const char* ChooseFolder = "chooseFolder"; // args: title, start; returns the path or empty
 inline constexpr const char* Options = "options";         // args: page; returns nothing
+inline constexpr const char* NoInternet = "noInternet";   // returns "retry", "quit", or invalid when closed by its frame
 } // namespace Dialog
 
 class Handler {

@@ -235,3 +235,27 @@ int diskWrites() {
 }
 
 } // namespace ToolRegistry
+
+namespace ToolRegistry {
+
+bool setNumber(const QString& keyPath, const QString& valueName, qint32 value) {
+    const QString key = settingsKey(keyPath, valueName);
+    QSettings& s = store();
+    notePrevious(s, key);
+    s.setValue(key, value);
+    return commit();
+}
+
+bool getNumber(const QString& keyPath, const QString& valueName, qint32* value) {
+    QSettings& s = store();
+    const QVariant v = s.value(settingsKey(keyPath, valueName));
+    if (!v.isValid() || v.typeId() == QMetaType::QStringList)
+        return false;
+    bool ok = false;
+    const qint32 n = v.toString().trimmed().toInt(&ok);
+    if (ok && value)
+        *value = n;
+    return ok;
+}
+
+} // namespace ToolRegistry

@@ -49,3 +49,12 @@ QString storeFile();
 int diskWrites();
 
 } // namespace ToolRegistry
+
+namespace ToolRegistry {
+
+// A 32-bit number value (a DWORD in the registry, decimal text in an INI file).
+bool setNumber(const QString& keyPath, const QString& valueName, qint32 value);
+// False when the value is missing or holds no number.
+bool getNumber(const QString& keyPath, const QString& valueName, qint32* value);
+
+} // namespace ToolRegistry

@@ -55,8 +55,18 @@ bool writeNewFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-QString xmlEscapeText(const QString& text) {
+namespace {
+// XML 1.0 allows no control characters but tab, LF and CR; a server's parser
+// would refuse the whole request for one of them.
+QString withoutForbiddenControls(const QString& text) {
     QString s = text;
+    s.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'; });
+    return s;
+}
+} // namespace
+
+QString xmlEscapeText(const QString& text) {
+    QString s = withoutForbiddenControls(text);
     s.replace(u'&', QStringLiteral("&amp;"));
     s.replace(u'<', QStringLiteral("&lt;"));
     s.replace(u'>', QStringLiteral("&gt;"));
@@ -65,7 +75,8 @@ QString xmlEscapeText(const QString& text) {
 }
 
 QString requestHash(const GroupRequest& r) {
-    QString text = r.text;
+    // Over the text as the server reads it back from the file.
+    QString text = withoutForbiddenControls(r.text);
     text.replace(QChar(0x20AC), u'E');
     return CMD5::MD5(r.group % r.user % r.to % r.from % text % r.name % r.version % r.secretKey);
 }
@@ -109,12 +120,10 @@ HandoverResult deliverRequestFile(const QString& tempPath, const QString& folder
     if (!FileSystem::fileExists(tempPath))
         return r;
 
-    // The server watches for "*.xml": the copy grows under a hidden name
-    // without that ending and takes its real name only once complete, so the
-    // server never reads half a request.
-    const QString name = QFileInfo(tempPath).fileName();
-    const QString partial = QDir(folder).filePath(u'.' % QFileInfo(name).completeBaseName() % u".part");
-    const QString target = QDir(folder).filePath(name);
+    // The server reacts to new "*.xml" files in the folder: the request
+    // arrives as one copy of the complete temp file under its final name, with
+    // no helper file or rename the server could see.
+    const QString target = QDir(folder).filePath(QFileInfo(tempPath).fileName());
 
     QFile source(tempPath);
     const bool read = source.open(QIODevice::ReadOnly);
@@ -122,14 +131,10 @@ HandoverResult deliverRequestFile(const QString& tempPath, const QString& folder
     const bool complete = read && source.error() == QFileDevice::NoError && bytes.size() == source.size();
     source.close();
 
-    if (!folder.isEmpty() && complete && writeNewFile(partial, bytes)) {
-        if (QFile::rename(partial, target)) {
-            r.ok = true;
-            r.error.clear();
-            r.file = target;
-        } else {
-            QFile::remove(partial);
-        }
+    if (!folder.isEmpty() && complete && writeNewFile(target, bytes)) {
+        r.ok = true;
+        r.error.clear();
+        r.file = target;
     }
     QFile::remove(tempPath);
     return r;

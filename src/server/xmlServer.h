@@ -42,10 +42,12 @@ struct HandoverResult {
 };
 
 // "&", "<", ">" to entities, then "€" to "E"; only the message text is escaped.
+// Control characters other than tab, LF and CR are dropped first.
 QString xmlEscapeText(const QString& text);
 
 // MD5 over group, user, to, from, text ("€" as "E", not XML-escaped), name,
 // version and secret key, joined without separators; 32 lower-case hex digits.
+// The text loses the control characters that xmlEscapeText() drops.
 QString requestHash(const GroupRequest& r);
 
 // A fresh GUID (upper case, no braces) followed by ".xml".
@@ -60,9 +62,9 @@ QString buildGroupRequestXml(const GroupRequest& r);
 // no file behind.
 HandoverResult writeTempRequestFile(const QString& name, const QString& document);
 
-// Copies the complete temp file into the folder under a name the server does
-// not pick up, renames it to the temp file's name there, and removes the temp
-// file in every case. result.file is the delivered path.
+// Copies the complete temp file into the folder under the temp file's name
+// (written once, never renamed there) and removes the temp file in every case.
+// A failed copy leaves nothing under that name. result.file is the delivered path.
 HandoverResult deliverRequestFile(const QString& tempPath, const QString& folder);
 
 // Build, write to temp, deliver: one request file in the folder.

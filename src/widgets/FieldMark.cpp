@@ -5,12 +5,18 @@
 
 #include <QWidget>
 
-void markField(QWidget* field, bool faulty) {
+void colourField(QWidget* field, WinColor colour) {
     QPalette p = field->palette();
-    const QColor colour = faulty ? toQColor(Colours::lightRed()) : toQColor(WinColor::system(Colours::kWindow));
-    p.setColor(QPalette::Base, colour);
-    p.setColor(QPalette::Button, faulty ? colour : toQColor(WinColor::system(Colours::kButtonFace)));
+    const QColor c = toQColor(colour);
+    p.setColor(QPalette::Base, c);
+    // A drop-down's button keeps the face colour unless the field is marked.
+    const bool plain = colour == WinColor::system(Colours::kWindow);
+    p.setColor(QPalette::Button, plain ? toQColor(WinColor::system(Colours::kButtonFace)) : c);
     field->setPalette(p);
+}
+
+void markField(QWidget* field, bool faulty) {
+    colourField(field, faulty ? Colours::lightRed() : WinColor::system(Colours::kWindow));
 }
 
 bool isFieldMarked(const QWidget* field) {

@@ -71,6 +71,7 @@ TEST(Startup, SplashIsUpBeforeTheFirstStartDecision) {
     TempSettings t;
     ScriptedPrompts prompts;
     frmSplash::setStepPauseMs(0);
+    options().FirstStartHasRun = true;
     bool splashShown = false;
     std::unique_ptr<frmMain> window(Startup::start([&] {
         for (QWidget* w : QApplication::topLevelWidgets())

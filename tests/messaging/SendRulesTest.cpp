@@ -49,7 +49,28 @@ TEST(SendRules, MassModeChecksTheTextOnly) {
     EXPECT_FALSE(c.ok);
     EXPECT_FALSE(c.markPrefix || c.markNumber);
     EXPECT_EQ(c.complaints.size(), 1);
-    EXPECT_EQ(massRecipient(s("01701234567")), s("00491701234567"));
-    EXPECT_EQ(massRecipient(s("00436641234567")), s("00436641234567"));
     EXPECT_EQ(recentEntry(QString(), s("W"), s("00447911")), s(";W-00447911"));
+}
+
+TEST(SendRules, MassJobFillsTheEntryAndFixesTheNumber) {
+    struct Case {
+        RecipientEntry entry;
+        const char* text;
+        const char* recipient;
+        const char* filled;
+    } cases[] = {
+        {{s("Frau Öz"), s("01701234567"), s("Praxis"), s("Montag")},
+         "Hallo %name%, %frei1% am %frei2%.",
+         "00491701234567",
+         "Hallo Frau Öz, Praxis am Montag."},
+        {{s("A"), s("00436641234567"), {}, {}}, "%name%%name% %frei1%|%frei2%", "00436641234567", "AA |"},
+        // Case matters; the name goes in first, so a name holding "%frei1%" gets free text 1.
+        {{s("%frei1%"), s("0049170"), s("x"), {}}, "%NAME% %name%", "0049170", "%NAME% x"},
+    };
+    for (const Case& c : cases) {
+        const MassJob job = massJob(c.entry, s(c.text));
+        EXPECT_EQ(job.recipient, s(c.recipient));
+        EXPECT_EQ(job.text, s(c.filled)) << c.text;
+        EXPECT_EQ(job.name, c.entry.name);
+    }
 }

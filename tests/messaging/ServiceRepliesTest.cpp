@@ -33,10 +33,18 @@ TEST(GatewayReplyRules, SplitPiecesAndTheSuccessTest) {
     EXPECT_EQ(o.boxText,
               s("OK\r\nDie SMS wurde erfolgreich an das Gateway übermittelt.\r\n\r\nRest: 90\r\n"));
     EXPECT_EQ(o.acceptedPieces, 1);
-    // The mass log: newest first, so the later piece of a reply ends up on top.
-    const QStringList lines = GatewayReply::massLogLines(s("OK;Teile: 2"), s("01.02.30 10:00"));
-    EXPECT_EQ(GatewayReply::prependToLog(s("old\r\n"), lines),
-              s("01.02.30 10:00 - Teile: 2\r\n01.02.30 10:00 - OK\r\nold\r\n"));
+    // The mass log gets one line per piece, in reply order; each goes on top.
+    EXPECT_EQ(GatewayReply::massLogLines(s("OK;Teile: 2"), s("01.02.30 10:00")),
+              QStringList({s("01.02.30 10:00 - OK\r\n"), s("01.02.30 10:00 - Teile: 2\r\n")}));
+}
+
+TEST(ServiceReplies, LogStampsCarrySeconds) {
+    const QDateTime at(QDate(2026, 12, 8), QTime(9, 5, 7));
+    EXPECT_EQ(GatewayReply::logStamp(at, QLocale(QLocale::German, QLocale::Germany)), s("08.12.26 09:05:07"));
+    // Short time forms without seconds get them after the minutes, the rest stays.
+    const QString us = GatewayReply::logStamp(at, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(us.startsWith(s("12/8/26 9:05:07"))) << us.toStdString();
+    EXPECT_TRUE(us.endsWith(s("AM"))) << us.toStdString();
 }
 
 TEST(ServiceReplies, AccountVersionAndNewsNumbers) {

@@ -2,16 +2,22 @@
 
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "platform/CodePage.h"
+#include "server/CMD5.h"
 #include "server/xmlServer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace xmlServer;
 using Kind = HandoverOutcome::Kind;
@@ -170,4 +176,97 @@ TEST_F(XmlServerFiles, FullDiskDuringCopyLeavesNoPartialRequest) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, folderError(share()));
     expectLeft({});
+}
+
+namespace {
+
+struct FolderEvent {
+    uint32_t mask;
+    QString name;
+};
+
+// Everything inotify reported for the folder since it was opened.
+QList<FolderEvent> readEvents(int fd) {
+    QList<FolderEvent> events;
+    alignas(inotify_event) char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+            events.append({e->mask, e->len ? QFile::decodeName(e->name) : QString()});
+            at += ssize_t(sizeof(inotify_event) + e->len);
+        }
+    }
+    return events;
+}
+
+} // namespace
+
+// What a server watching the folder sees: one file, created under its final
+// name, closed complete; nothing renamed, nothing else ever there.
+TEST_F(XmlServerFiles, WatcherSeesOnlyTheCompleteRequestUnderItsFinalName) {
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_GE(
+        inotify_add_watch(fd, QFile::encodeName(share()).constData(),
+                          IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE),
+        0);
+    HandoverValues v = sample();
+    v.singleUser = true;
+    const HandoverOutcome out = handOver(v);
+    const QList<FolderEvent> events = readEvents(fd);
+    ::close(fd);
+    ASSERT_EQ(out.kind, Kind::Written) << out.error.toStdString();
+
+    const QString name = QFileInfo(out.file).fileName();
+    ASSERT_FALSE(events.isEmpty());
+    EXPECT_EQ(events.first().mask, uint32_t(IN_CREATE));
+    EXPECT_EQ(events.last().mask, uint32_t(IN_CLOSE_WRITE));
+    for (const FolderEvent& e : events) {
+        EXPECT_EQ(e.name, name);
+        EXPECT_FALSE(e.mask & (IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE)) << e.mask;
+    }
+    EXPECT_EQ(readFile(out.file), expectedFile("server_account_request.xml"));
+    expectLeft({name});
+}
+
+// Control characters would make the request unreadable for the server's XML
+// parser: they are dropped from the text (and its hash); tab, LF and CR stay.
+TEST(XmlServerRules, ControlCharactersAreDroppedFromTheText) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("a\x0B"
+                        "b"),
+         QStringLiteral("ab")},
+        {QString(u'x') + QChar(0) + QStringLiteral("\x01\x08\x0C\x1B\x1Fy"), QStringLiteral("xy")},
+        {QStringLiteral("Tab\tLF\nCR\r!"), QStringLiteral("Tab\tLF\nCR\n!")}, // a parser turns CR into LF
+        {QStringLiteral("\x7F & <\x10>"), QStringLiteral("\x7F & <>")},
+    };
+    for (const auto& [text, parsed] : cases) {
+        const GroupRequest g{QStringLiteral("G"),
+                             QStringLiteral("U"),
+                             QStringLiteral("+49"),
+                             QStringLiteral("F"),
+                             text,
+                             QStringLiteral("Velvox"),
+                             QStringLiteral("3.0.99"),
+                             QStringLiteral("k")};
+        QXmlStreamReader xml(CodePage::toWindows1252(buildGroupRequestXml(g)));
+        QString readText;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                readText = xml.readElementText();
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " for " << text.toStdString();
+        EXPECT_EQ(readText, parsed) << text.toStdString();
+
+        GroupRequest clean = g;
+        clean.text =
+            QString(text).remove(QRegularExpression(QStringLiteral("[\\x00-\\x08\\x0B\\x0C\\x0E-\\x1F]")));
+        EXPECT_EQ(requestHash(g), requestHash(clean)) << text.toStdString();
+    }
+    // Without control characters the hash is the one the server has always checked.
+    GroupRequest plain{QStringLiteral("G"), {}, {}, {}, QStringLiteral("a b"), {}, {}, {}};
+    EXPECT_EQ(requestHash(plain), CMD5::MD5(QStringLiteral("Ga b")));
 }

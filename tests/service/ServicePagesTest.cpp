@@ -110,4 +110,29 @@ TEST_F(ServicePages, NamesAreEscapedOnThePages) {
         "href=\"telefon://&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;%20&amp;%20&quot;Co&quot;@")));
 }
 
+// The client splits a contact link at "@": a name holding one must not move
+// the split into the name.
+TEST_F(ServicePages, ContactLinksSplitAtTheirOnlyAt) {
+    const std::pair<const char*, const char*> names[] = {
+        {"info@firma.de", "telefon://info(at)firma.de@00491709990002"},
+        {"@ @@", "telefon://(at)%20(at)(at)@00491709990003"},
+    };
+    for (const auto& [name, link] : names) {
+        SendForm f;
+        f.name = u8(name);
+        f.recipient = QString::fromLatin1(link).section(u'@', -1);
+        ASSERT_TRUE(http.post(kSendPath, f.body().replace("&private=false", "&private=true"))
+                        .text()
+                        .contains(u8(kAcceptedPhrase)));
+    }
+    const QString html = phonebook();
+    const QStringList contacts = links(html).filter(QStringLiteral("telefon://"));
+    for (const auto& [name, link] : names) {
+        EXPECT_TRUE(contacts.contains(QString::fromLatin1(link))) << html.toStdString();
+        EXPECT_TRUE(html.contains(QStringLiteral(">") + u8(name) + QStringLiteral("<"))); // shown as stored
+    }
+    for (const QString& c : contacts)
+        EXPECT_EQ(c.count(u'@'), 1) << c.toStdString();
+}
+
 } // namespace

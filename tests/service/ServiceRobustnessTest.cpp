@@ -5,6 +5,13 @@
 #include "ServiceProcess.h"
 
 #include <QSet>
+#include <QTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -164,6 +171,73 @@ TEST_F(ServiceRobustness, FiftyConcurrentClientsLoseNothing) {
     EXPECT_EQ(QSet<QString>(stored.begin(), stored.end()), QSet<QString>(sent.begin(), sent.end()));
     EXPECT_EQ(stored.size(), sent.size()); // none twice
     EXPECT_EQ(service.credits(ServiceProcess::demoEmail()), start - 10 * qint64(sent.size()));
+    expectStillServing();
+}
+
+// Clients that send their request headers a byte at a time, for ever.
+class SlowClients {
+public:
+    SlowClients(quint16 port, int count) {
+        for (int i = 0; i < count; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in addr{};
+            addr.sin_family = AF_INET;
+            addr.sin_port = htons(port);
+            addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0)
+                m_sockets.push_back(fd);
+            else if (fd >= 0)
+                ::close(fd);
+        }
+        m_dribbler = std::thread([this] {
+            static const char request[] = "GET /sms/count.php?email=demo@velvox.example HTTP/1.1\r\nX-Slow: ";
+            for (std::size_t sent = 0; !m_stop; ++sent) {
+                const char c = sent < sizeof request - 1 ? request[sent] : 'a';
+                for (const int fd : m_sockets)
+                    ::send(fd, &c, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            }
+        });
+    }
+    ~SlowClients() {
+        m_stop = true;
+        m_dribbler.join();
+        for (const int fd : m_sockets)
+            ::close(fd);
+    }
+    int connected() const { return int(m_sockets.size()); }
+    // Connections the service has closed (end of stream or reset).
+    int dropped() const {
+        int n = 0;
+        for (const int fd : m_sockets) {
+            pollfd p{fd, POLLIN, 0};
+            char byte;
+            if (::poll(&p, 1, 0) > 0 && ::recv(fd, &byte, 1, MSG_DONTWAIT | MSG_PEEK) <= 0)
+                ++n;
+        }
+        return n;
+    }
+
+private:
+    std::vector<int> m_sockets;
+    std::atomic<bool> m_stop{false};
+    std::thread m_dribbler;
+};
+
+// A hundred clients trickling in their headers hold connections, but neither
+// the workers nor the others' answers: a normal request is answered while
+// they still hang, and the request deadline drops them.
+TEST_F(ServiceRobustness, SlowHeaderClientsNeitherBlockOthersNorStayForEver) {
+    SlowClients slow(service.port(), 100);
+    ASSERT_EQ(slow.connected(), 100);
+    std::this_thread::sleep_for(std::chrono::milliseconds(600)); // all of them inside their headers
+
+    const HttpReply r = ServiceHttp(service).get("/sms/count.php?email=demo@velvox.example");
+    EXPECT_EQ(r.status, 200);
+    EXPECT_EQ(r.text().trimmed().toLongLong(), service.credits(ServiceProcess::demoEmail()));
+    EXPECT_EQ(slow.dropped(), 0); // answered while they all still hang
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return slow.dropped() == 100; }, 30000)) << slow.dropped();
     expectStillServing();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Prompts.h"
 
+#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QVariant>
@@ -25,6 +26,11 @@ public:
 
     void queueAnswer(Prompts::Answer answer) { m_answers.enqueue(answer); }
     void queueDialogResult(const QVariant& result) { m_dialogResults.enqueue(result); }
+    // Answers every request for that dialog (when nothing is queued), for
+    // example by running the real dialog and driving its widgets.
+    void setDialogAnswer(const QString& name, std::function<QVariant(const QVariantMap&)> answer) {
+        m_dialogAnswers.insert(name, std::move(answer));
+    }
     // Runs while a message is "shown" (for example to let time pass inside a box).
     void setOnMessage(std::function<void(const Prompts::Message&)> f) { m_onMessage = std::move(f); }
 
@@ -39,6 +45,7 @@ private:
     Prompts::Handler* m_previous;
     QQueue<Prompts::Answer> m_answers;
     QQueue<QVariant> m_dialogResults;
+    QHash<QString, std::function<QVariant(const QVariantMap&)>> m_dialogAnswers;
     QList<Prompts::Message> m_messages;
     QList<DialogCall> m_dialogs;
     std::function<void(const Prompts::Message&)> m_onMessage;

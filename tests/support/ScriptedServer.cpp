@@ -68,6 +68,8 @@ ScriptedServer::ScriptedServer() : d(std::make_unique<Impl>()) {
     const auto handler = [this](const httplib::Request& req, httplib::Response& res) { d->handle(req, res); };
     d->server.Get(".*", handler);
     d->server.Post(".*", handler);
+    // A browser keeps its connections open; stopping waits for them to idle out.
+    d->server.set_keep_alive_timeout(1);
     d->port = d->server.bind_to_any_port("127.0.0.1");
     d->thread = std::thread([this] { d->server.listen_after_bind(); });
     while (!d->server.is_running())

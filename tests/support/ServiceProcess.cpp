@@ -130,6 +130,7 @@ void ServiceProcess::start(const Options& options) {
                      m_databasePath};
     if (options.seed)
         args << QStringLiteral("--seed");
+    args << QStringLiteral("--info-version") << QString::number(options.infoVersion);
     args << options.extraArgs;
     m_extraArgs = options.extraArgs;
 

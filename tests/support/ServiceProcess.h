@@ -20,6 +20,9 @@ class ServiceProcess {
 public:
     struct Options {
         bool seed = true;
+        // What the service answers to the news check: no news unless a test
+        // asks for some, so a loaded main window opens no news browser.
+        int infoVersion = 0;
         // Appended to the command line, e.g. {"--latest-version", "3.1.0"}.
         QStringList extraArgs;
         // Empty: "service.db" in this object's temp directory. Give the path

@@ -4,9 +4,9 @@
 #include "config/CUrlStore.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "messaging/GatewayReply.h"
 #include "messaging/GatewayRequest.h"
 #include "messaging/SendContext.h"
-#include "messaging/GatewayReply.h"
 #include "messaging/ui/SmsTextEdit.h"
 #include "platform/Prompts.h"
 #include "platform/Transfer.h"
@@ -16,11 +16,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
+#include <QPointer>
+
+#include <utility>
 
 namespace {
 constexpr int kChunkSize = 1024;
@@ -34,7 +35,9 @@ GatewaySender::GatewaySender(const Fields& fields, SendContext& context, HeaderA
     connect(&m_tm, &QTimer::timeout, this, &GatewaySender::onTimeout);
 }
 
-QString GatewaySender::timeoutText() { return GatewayReply::timeoutText(); }
+QString GatewaySender::timeoutText() {
+    return GatewayReply::timeoutText();
+}
 
 void GatewaySender::setBusy(bool busy) {
     if (busy)
@@ -43,23 +46,53 @@ void GatewaySender::setBusy(bool busy) {
         m_f.window->unsetCursor();
 }
 
+void GatewaySender::beginAction(const QString& text, const QString& name, const QString& number, bool mass) {
+    m_action.text = text;
+    m_action.name = name;
+    m_action.number = number;
+    m_action.mass = mass;
+    m_action.password = m_context.password;
+    m_action.schedule = m_context.schedule;
+    m_senderAnswer.reset();
+    m_dropFailureShown = false;
+}
+
+bool GatewaySender::isIdle() const {
+    return m_queue.isEmpty() && !m_inFlight && !m_iNet->stillExecuting();
+}
+
 int GatewaySender::sendText(const QString& recipient, const QString& text, const QString& name) {
     const cOptionen& o = options();
     int started = 0;
-    for (const QString& part : GatewayRequest::splitForSending(text, o.isAbsenderkennung, o.isLongSmsEnabled)) {
+    for (const QString& part :
+         GatewayRequest::splitForSending(text, o.isAbsenderkennung, o.isLongSmsEnabled)) {
         if (submitMessage(recipient, part, name))
             ++started;
     }
     return started;
 }
 
+bool GatewaySender::senderNameConfirmed() {
+    // Asked once per send action: a mass run or a split text asks one question.
+    if (!m_senderAnswer) {
+        const cOptionen& o = options();
+        m_senderAnswer = GatewayRequest::confirmMissingSender(o.isAbsenderkennung, o.Absenderkennung);
+    }
+    return *m_senderAnswer;
+}
+
 bool GatewaySender::submitMessage(const QString& recipient, const QString& text, const QString& name) {
     const cOptionen& o = options();
     if (o.xmlIsServerUsed) {
-        const auto outcome = xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_context.password));
+        const auto outcome =
+            xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_action.password));
         if (outcome.kind == xmlServer::HandoverOutcome::Kind::Failed) {
-            // A failed drop is not a hand-over: it must never be confirmed as one.
-            Prompts::show(Prompts::Icon::Warning, Product::applicationTitle(), outcome.error);
+            // A failed drop is not a hand-over: it must never be confirmed as
+            // one. Said once per send action, not once per part or entry.
+            if (!m_dropFailureShown) {
+                m_dropFailureShown = true;
+                Prompts::show(Prompts::Icon::Warning, Product::applicationTitle(), outcome.error);
+            }
         } else if (m_reportHandover) {
             m_reportHandover();
         }
@@ -69,10 +102,10 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
 
     GatewayRequest::Fields fields;
     fields.email = o.Username;
-    fields.password = m_context.password;
+    fields.password = m_action.password;
     fields.recipient = recipient;
     fields.recipientName = name;
-    fields.massMode = m_context.massMode;
+    fields.massMode = m_action.mass;
     fields.privateBook = m_f.privat->checkState() == Qt::Checked;
     fields.publicBook = m_f.publicBook->checkState() == Qt::Checked;
     fields.pushEnabled = o.isPushEnabled;
@@ -85,63 +118,97 @@ bool GatewaySender::submitMessage(const QString& recipient, const QString& text,
     fields.einlieferung = o.isControlEmail;
     fields.referer = Product::productName();
     fields.isLongSmsEnabled = o.isLongSmsEnabled;
-    if (m_context.schedule)
-        fields.schedule = GatewayRequest::Schedule{m_context.schedule->StartTime, m_context.schedule->CronString,
-                                                   m_context.schedule->EndTime};
+    if (const auto& job = m_action.schedule)
+        fields.schedule = GatewayRequest::Schedule{job->StartTime, job->CronString, job->EndTime};
 
-    if (!GatewayRequest::confirmMissingSender(o.isAbsenderkennung, o.Absenderkennung)) {
+    if (!senderNameConfirmed()) {
         setBusy(false);
         return false;
     }
 
-    const QByteArray body = GatewayRequest::buildBody(fields);
-    // One request at a time: the parts of a text go out in order. The wait
-    // ends at the send time-out, or when the window goes meanwhile.
-    if (!m_iNet->waitUntilIdle(kSendTimeoutMs)) {
-        setBusy(false);
-        return false;
-    }
-    const QString url = m_context.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
-    m_iNet->execute(url, QStringLiteral("POST"), body, {GatewayRequest::contentTypeHeader()});
+    // The body is built now, with the password and schedule of this send; the
+    // queue keeps the parts of a text and the entries of a run in order.
+    const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
+    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient}});
+    pump();
     return true;
 }
 
-void GatewaySender::onStateChanged(int state) {
-    if (state != Transfer::StateResponseComplete)
-        return; // a failed request is reported by the time-out
-    QString response;
-    for (QString chunk = m_iNet->getChunk(kChunkSize); !chunk.isEmpty(); chunk = m_iNet->getChunk(kChunkSize)) {
-        response += chunk;
-        QCoreApplication::processEvents();
-    }
-    handleReply(response);
+void GatewaySender::pump() {
+    if (m_inFlight || m_queue.isEmpty() || m_iNet->stillExecuting())
+        return;
+    Pending next = m_queue.dequeue();
+    m_inFlight = std::move(next.flight);
+    m_iNet->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
 }
 
-void GatewaySender::handleReply(const QString& response) {
-    if (m_context.massMode) {
-        const QString stamp = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-        for (const QString& line : GatewayReply::massLogLines(response, stamp)) {
-            if (m_massLog)
+void GatewaySender::onStateChanged(int state) {
+    if (!m_inFlight)
+        return;
+    QString response;
+    if (state == Transfer::StateResponseComplete) {
+        // The request stays "in flight" while its reply is read: a send
+        // started from the events run here waits in the queue and cannot
+        // replace the response being read.
+        const QPointer<GatewaySender> alive(this);
+        for (QString chunk = m_iNet->getChunk(kChunkSize); !chunk.isEmpty();
+             chunk = m_iNet->getChunk(kChunkSize)) {
+            response += chunk;
+            QCoreApplication::processEvents();
+            if (!alive)
+                return; // the window closed meanwhile
+        }
+    }
+    const Flight flight = *std::exchange(m_inFlight, std::nullopt);
+    if (state == Transfer::StateResponseComplete) {
+        handleReply(flight, response);
+    } else if (state == Transfer::StateRequestFailed && flight.action.mass && m_massLog) {
+        // In a run nobody waits for a time-out box: the entry is logged as not sent.
+        m_massLog(GatewayReply::massLogLine(GatewayReply::massFailureText(flight.recipient),
+                                            GatewayReply::logStamp()));
+    }
+    // A single send's failure is reported by the time-out.
+    pump();
+    if (isIdle())
+        emit idle();
+}
+
+void GatewaySender::handleReply(const Flight& flight, const QString& response) {
+    if (flight.action.mass) {
+        if (m_massLog) {
+            for (const QString& line : GatewayReply::massLogLines(response, GatewayReply::logStamp()))
                 m_massLog(line);
         }
         return;
     }
     const GatewayReply::SingleOutcome outcome = GatewayReply::interpretSingleReply(response);
-    for (int i = 0; i < outcome.acceptedPieces; ++i) {
-        m_context.lastSentText = m_f.text->toPlainText();
-        m_f.reuseLabel->setToolTip(m_context.lastSentText);
+    if (outcome.acceptedPieces > 0)
+        handleAccepted(flight.action);
+    m_tm.stop();
+    setBusy(false);
+    // The box first: a slow balance query must not hold it back.
+    const QPointer<GatewaySender> alive(this);
+    Prompts::show(Prompts::Icon::Information, GatewayReply::replyBoxTitle(), outcome.boxText);
+    if (alive)
+        emit singleReplyHandled();
+}
+
+void GatewaySender::handleAccepted(const SendAction& action) {
+    // The whole text of the send action, also after a split send; and only
+    // fields that still hold what was sent are emptied, so nothing typed
+    // while the reply was on its way is lost.
+    m_context.lastSentText = action.text;
+    m_f.reuseLabel->setToolTip(action.text);
+    if (m_f.text->toPlainText() == action.text)
         m_f.text->clear();
-        m_f.reuseBox->show();
+    m_f.reuseBox->show();
+    if (m_f.number->text() == action.number && m_f.name->currentText() == action.name) {
         m_f.name->setCurrentIndex(-1);
         m_f.name->setEditText(QString());
         m_f.number->clear();
         markField(m_f.number, false);
-        m_header.resetHeader();
     }
-    m_tm.stop();
-    setBusy(false);
-    emit singleReplyHandled();
-    Prompts::show(Prompts::Icon::Information, GatewayReply::replyBoxTitle(), outcome.boxText);
+    m_header.resetHeader();
 }
 
 void GatewaySender::onTimeout() {

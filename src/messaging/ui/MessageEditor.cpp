@@ -47,7 +47,7 @@ void MessageEditor::recalcSmsSize() {
         m_header.showHeaderWarning(MessageText::overLimitWarning());
     else
         m_header.resetHeader();
-    m_f.sendButton->setEnabled(!r.overLimit);
+    m_f.sendButton->setEnabled(!r.overLimit && !m_context.massRunActive);
     if (m_context.massMode) {
         m_f.massSize->setText(QString::number(r.estimate));
         m_f.perMessage->setText(QString::number(r.perMessage));

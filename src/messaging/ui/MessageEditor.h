@@ -18,14 +18,14 @@ class MessageEditor : public QObject {
     Q_OBJECT
 public:
     struct Fields {
-        SmsTextEdit* text;          // txtSMS
-        QLineEdit* size;            // txtZeichen
-        QLineEdit* count;           // txtAnzahlSMS
-        QLineEdit* massSize;        // txtZeichenMultiSMS
-        QLineEdit* perMessage;      // txtAnzahlProNachricht
-        QLineEdit* massCount;       // txtAnzahlMultiSMS
-        QWidget* sendButton;        // tbSend
-        QFrame* reuseBox;           // boxReuseLastSMS
+        SmsTextEdit* text;           // txtSMS
+        QLineEdit* size;             // txtZeichen
+        QLineEdit* count;            // txtAnzahlSMS
+        QLineEdit* massSize;         // txtZeichenMultiSMS
+        QLineEdit* perMessage;       // txtAnzahlProNachricht
+        QLineEdit* massCount;        // txtAnzahlMultiSMS
+        QWidget* sendButton;         // tbSend
+        QFrame* reuseBox;            // boxReuseLastSMS
         ToolbarButton* replaceName;  // tbReplaceName
         ToolbarButton* replaceFrei1; // tbReplaceFrei1
         ToolbarButton* replaceFrei2; // tbReplaceFrei2
@@ -41,6 +41,7 @@ public:
     MessageEditor(const Fields& fields, SendContext& context, HeaderArea& header, QObject* parent = nullptr);
 
     void setListFigures(std::function<ListFigures()> f) { m_figures = std::move(f); }
+    SmsTextEdit* textField() const { return m_f.text; }
 
     void recalcSmsSize();
     // The text-change reaction: hides the reuse offer, recounts.

@@ -50,6 +50,9 @@ bool SendWorkflow::validateSendForm() {
 }
 
 void SendWorkflow::onSendClicked() {
+    // One send at a time: a running mass run owns the sending component.
+    if (m_p.context.massRunActive)
+        return;
     if (!validateSendForm())
         return;
     // Each send action confirms its hand-overs once.
@@ -60,17 +63,20 @@ void SendWorkflow::onSendClicked() {
     m_p.editor.onTextChanged();
 
     if (m_p.context.massMode) {
-        // The mass run comes with the recipient list window.
+        if (m_massSend)
+            m_massSend(perSms);
         m_p.context.password.clear();
         return;
     }
     const int count = m_f.count->text().toInt();
     if (!CreditBalance::creditsSuffice(m_p.context.creditBalance, count, perSms)) {
-        Prompts::show(Prompts::Icon::Warning, Product::productName(), CreditBalance::notEnoughForMessageText());
+        Prompts::show(Prompts::Icon::Warning, Product::productName(),
+                      CreditBalance::notEnoughForMessageText());
         m_p.context.password.clear();
         return;
     }
-    m_p.mru.Add(SendRules::recentEntry(m_f.name->currentText(), m_p.recipient.selectedKey(), m_f.number->text()));
+    m_p.mru.Add(
+        SendRules::recentEntry(m_f.name->currentText(), m_p.recipient.selectedKey(), m_f.number->text()));
     m_p.mru.StoreSettings();
     sendSingle();
     m_p.recipient.fillNameList(m_p.mru);
@@ -89,34 +95,39 @@ void SendWorkflow::sendSingle() {
         Prompts::show(Prompts::Icon::Error, Product::productName(), RecipientNumber::unknownPrefixText());
         return;
     }
-    const int started = m_p.sender.sendText(*recipient, m_f.text->toPlainText(), m_f.name->currentText());
+    const QString text = m_f.text->toPlainText();
+    m_p.sender.beginAction(text, m_f.name->currentText(), m_f.number->text(), false);
+    const int started = m_p.sender.sendText(*recipient, text, m_f.name->currentText());
     if (started == 0 || options().xmlIsServerUsed) {
         m_p.sender.tm().stop();
         m_f.window->unsetCursor();
     }
+    confirmHandovers();
     m_p.credits.refreshCredits();
 }
 
 void SendWorkflow::onScheduledSendClicked() {
     const QVariant record = Prompts::dialog(QString::fromLatin1(Prompts::Dialog::TimeControl),
                                             {{QStringLiteral("lastStart"), m_p.context.lastScheduleStart}});
-    if (!record.isValid())
+    const std::optional<CCronjob> job = CCronjob::fromVariant(record);
+    if (!job)
         return;
-    const QVariantMap map = record.toMap();
-    CCronjob job;
-    job.StartTime = map.value(QStringLiteral("StartTime")).toString();
-    job.CronString = map.value(QStringLiteral("CronString")).toString();
-    job.EndTime = map.value(QStringLiteral("EndTime")).toString();
-    m_p.context.schedule = job;
+    m_p.context.schedule = *job;
     onSendClicked();
-    m_p.context.lastScheduleStart = job.StartTime;
+    m_p.context.lastScheduleStart = job->StartTime;
     m_p.context.schedule.reset();
 }
 
 void SendWorkflow::reportHandover() {
     ++m_p.context.handoverCounter;
-    if (QString::number(m_p.context.handoverCounter) != m_f.count->text())
+}
+
+void SendWorkflow::confirmHandovers() {
+    // Once per send action, after its last part, whatever number of parts or
+    // entries it handed over (also when the folder setting is missing).
+    if (m_p.context.handoverCounter == 0)
         return;
+    m_p.context.handoverCounter = 0;
     const cOptionen& o = options();
     Prompts::show(Prompts::Icon::None, Product::applicationTitle(),
                   xmlServer::reportHandoverText(o.XmlPfad, o.xmlSingleUser, o.xmlGroupUser));

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class CreditDisplay;
 class GatewaySender;
 class HeaderArea;
@@ -27,9 +29,9 @@ public:
         QComboBox* name;
         QLineEdit* number;
         SmsTextEdit* text;
-        QLineEdit* count;      // txtAnzahlSMS
-        QLineEdit* massCount;  // txtAnzahlMultiSMS
-        QLabel* reuseLabel;    // lblReuseText
+        QLineEdit* count;     // txtAnzahlSMS
+        QLineEdit* massCount; // txtAnzahlMultiSMS
+        QLabel* reuseLabel;   // lblReuseText
     };
     struct Parts {
         SendContext& context;
@@ -47,14 +49,21 @@ public:
     void onSendClicked();
     void onScheduledSendClicked();
     void sendSingle();
+    // Counts one hand-over to the company server in the current send action.
     void reportHandover();
+    // The confirmation of the current send action's hand-overs, once.
+    void confirmHandovers();
     void onReuseClicked();
 
     // The send time-out (60 s); tests shorten it.
     void setSendTimeoutMs(int ms) { m_sendTimeoutMs = ms; }
+    // The mass branch of the send button, given the credits per SMS; set by
+    // the mass run, which owns the list and the log.
+    void setMassSend(std::function<void(int perSms)> f) { m_massSend = std::move(f); }
 
 private:
     Fields m_f;
     Parts m_p;
     int m_sendTimeoutMs = 60000;
+    std::function<void(int)> m_massSend;
 };

@@ -1,17 +1,32 @@
 #include "messaging/ui/SmsTextEdit.h"
 
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
 
-SmsTextEdit::SmsTextEdit(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
+SmsTextEdit::SmsTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(true);
+}
 
-QString SmsTextEdit::fitting(const QString& text) const {
+int SmsTextEdit::room(int replaced) const {
     const QTextCursor cursor = textCursor();
     const int selected = int(cursor.selectionEnd() - cursor.selectionStart());
-    const int room = m_maxLength - int(toPlainText().size()) + selected;
-    return room <= 0 ? QString() : text.left(room);
+    return m_maxLength - int(toPlainText().size()) + selected + replaced;
+}
+
+QString SmsTextEdit::fitting(const QString& text, int replaced) const {
+    const int free = room(replaced);
+    return free <= 0 ? QString() : text.left(free);
+}
+
+QString SmsTextEdit::filtered(const QString& typed) const {
+    if (!m_filter)
+        return typed;
+    QString kept = typed;
+    kept.removeIf([this](QChar c) { return m_filter(c); });
+    return kept;
 }
 
 void SmsTextEdit::replaceSelection(const QString& text) {
@@ -21,15 +36,48 @@ void SmsTextEdit::replaceSelection(const QString& text) {
 }
 
 void SmsTextEdit::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
-        if (m_filter && m_filter(typed.at(0)))
-            return;
-        const QTextCursor cursor = textCursor();
-        if (!cursor.hasSelection() && toPlainText().size() >= m_maxLength)
-            return;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    // Ctrl+Alt is AltGr on Windows keyboards ("\" is AltGr+ß): that types text
+    // too, only Ctrl alone makes a shortcut.
+    const bool shortcut = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
+    if (!shortcut && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (room() <= 0)
+            return; // a line break is one character too
+        QPlainTextEdit::keyPressEvent(event);
+        return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    const QString typed = event->text();
+    if (shortcut || typed.isEmpty() || !typed.at(0).isPrint()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    const QString kept = filtered(typed);
+    if (kept.isEmpty() || room() <= 0)
+        return;
+    if (kept == typed && typed.size() <= room()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    replaceSelection(kept);
+}
+
+void SmsTextEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // Dead keys and input methods deliver typed characters as a commit: the
+    // same filter and limit as for keys. The preedit is not text yet.
+    const QString commit = event->commitString();
+    if (commit.isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    const QString kept = fitting(filtered(commit), event->replacementLength());
+    if (kept == commit) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent limited(event->preeditString(), event->attributes());
+    limited.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&limited);
+    event->accept();
 }
 
 void SmsTextEdit::insertFromMimeData(const QMimeData* source) {

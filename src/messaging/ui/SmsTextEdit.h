@@ -4,9 +4,10 @@
 
 #include <functional>
 
-// The message field: takes at most a fixed number of characters from typing
-// and pasting, drops a few characters when they are typed, and puts dropped
-// text in place of the current selection.
+// The message field: takes at most a fixed number of characters from typed
+// keys, input-method commits, Return, pasting and dropping; drops a few
+// characters when they are typed; puts dropped text in place of the current
+// selection.
 class SmsTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -21,11 +22,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QString fitting(const QString& text) const;
+    // Characters that may still go in, with the selection and `replaced`
+    // characters before the caret going away.
+    int room(int replaced = 0) const;
+    QString fitting(const QString& text, int replaced = 0) const;
+    QString filtered(const QString& typed) const;
 
     int m_maxLength = 1500;
     std::function<bool(QChar)> m_filter;

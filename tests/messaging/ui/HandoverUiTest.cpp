@@ -37,14 +37,16 @@ TEST_F(Handover, EachPartBecomesOneFileNothingReachesTheServiceAndOneConfirmatio
     const QStringList files = dropped();
     ASSERT_EQ(files.size(), 2);
     for (const QString& f : files)
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F-]{36}\\.xml$")).match(f).hasMatch()) << f.toStdString();
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F-]{36}\\.xml$")).match(f).hasMatch())
+            << f.toStdString();
     EXPECT_EQ(h.messagesStored(), 0);
     ASSERT_EQ(h.prompts.messages().size(), 1);
     EXPECT_EQ(h.prompts.messages()[0].title, QStringLiteral("Velvox"));
     EXPECT_EQ(h.prompts.messages()[0].icon, Prompts::Icon::None);
-    EXPECT_EQ(h.prompts.messages()[0].text,
-              QStringLiteral("Die SMS wurde unter Berücksichtigung der angegebenen Kontodaten an den Velvox Server "
-                             "weitergeleitet."));
+    EXPECT_EQ(
+        h.prompts.messages()[0].text,
+        QStringLiteral("Die SMS wurde unter Berücksichtigung der angegebenen Kontodaten an den Velvox Server "
+                       "weitergeleitet."));
     QByteArray all;
     for (const QString& f : files) {
         QFile file(QDir(shared.path()).filePath(f));
@@ -67,7 +69,8 @@ TEST_F(Handover, MissingFolderIsReportedAndTheProgramGoesOn) {
     options().XmlPfad = shared.path() + QStringLiteral("/fehlt");
     h.clickSend();
     ASSERT_GE(h.prompts.messages().size(), 1);
-    EXPECT_TRUE(h.prompts.messages()[0].text.contains(options().XmlPfad)) << h.prompts.messages()[0].text.toStdString();
+    EXPECT_TRUE(h.prompts.messages()[0].text.contains(options().XmlPfad))
+        << h.prompts.messages()[0].text.toStdString();
     for (const Prompts::Message& m : h.prompts.messages())
         EXPECT_FALSE(m.text.contains(QStringLiteral("weitergeleitet"))) << m.text.toStdString();
     EXPECT_FALSE(QDir(options().XmlPfad).exists());
@@ -79,11 +82,33 @@ TEST_F(Handover, MissingFolderIsReportedAndTheProgramGoesOn) {
 
 TEST_F(Handover, ShortFolderSettingAsksForTheFolder) {
     options().XmlPfad = QStringLiteral("C:");
-    h.enterText(QStringLiteral("kurz"));
+    // Two parts: reported once, not once per part and not never.
     h.clickSend();
     ASSERT_EQ(h.prompts.messages().size(), 1);
     EXPECT_EQ(h.prompts.messages()[0].text,
               QStringLiteral("Das Verzeichnis des Velvox Server fehlt. Wählen Sie ein Verzeichnis unter "
                              "Optionen/Velvox Server aus."));
     EXPECT_TRUE(dropped().isEmpty());
+}
+
+TEST_F(Handover, OneConfirmationPerSendActionWhateverItHandedOver) {
+    // A long SMS with sender name is one file, though the counter shows 2 SMS.
+    options().isAbsenderkennung = true;
+    options().isLongSmsEnabled = true;
+    options().Absenderkennung = QStringLiteral("Praxis");
+    h.enterText(QString(200, QLatin1Char('y')));
+    h.clickSend();
+    EXPECT_EQ(dropped().size(), 1);
+    ASSERT_EQ(h.prompts.messages().size(), 1);
+    EXPECT_TRUE(h.prompts.messages()[0].text.contains(QStringLiteral("Kontodaten")))
+        << h.prompts.messages()[0].text.toStdString();
+
+    // Three single sends: three files, three confirmations.
+    for (int i = 0; i < 3; ++i) {
+        h.enterRecipient(QStringLiteral("A664"), QStringLiteral("1234567"));
+        h.enterText(QStringLiteral("Nachricht %1").arg(i));
+        h.clickSend();
+    }
+    EXPECT_EQ(dropped().size(), 4);
+    EXPECT_EQ(h.prompts.messages().size(), 4);
 }

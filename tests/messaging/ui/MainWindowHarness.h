@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedPrompts.h"
+#include "ScriptedServer.h"
 #include "ServiceProcess.h"
 #include "TempSettings.h"
 
@@ -17,10 +18,13 @@
 // a temp directory and every prompt scripted.
 class MainWindowHarness {
 public:
-    explicit MainWindowHarness(const QByteArray& extraProfile = {}, bool withService = true) {
+    explicit MainWindowHarness(const QByteArray& extraProfile = {}, bool withService = true)
+        : MainWindowHarness(ServiceProcess::Options{}, extraProfile, withService) {}
+    MainWindowHarness(const ServiceProcess::Options& serviceOptions, const QByteArray& extraProfile = {},
+                      bool withService = true) {
         frmSplash::setStepPauseMs(0);
         if (withService) {
-            service = std::make_unique<ServiceProcess>();
+            service = std::make_unique<ServiceProcess>(serviceOptions);
             settings.writeProfile(service->oemIni() + "\n" + extraProfile);
         } else {
             settings.writeProfile(extraProfile);
@@ -64,3 +68,15 @@ public:
     std::unique_ptr<ServiceProcess> service;
     std::unique_ptr<frmMain> window;
 };
+
+// A loaded main window whose gateway and balance query go to a scripted
+// server (balance 5000): for reply shapes and silence, which the stand-in
+// service does not produce on request.
+inline std::unique_ptr<MainWindowHarness> loadOnScriptedGateway(ScriptedServer& gateway) {
+    const QByteArray profile = "[URLs]\nSendSMS=" + gateway.url(QStringLiteral("/send")).toLatin1() +
+                               "\nSmsCount=" + gateway.url(QStringLiteral("/count?email=")).toLatin1() + "\n";
+    auto h = std::make_unique<MainWindowHarness>(profile, false);
+    gateway.setReply(QStringLiteral("/count"), {"5000"});
+    h->load();
+    return h;
+}

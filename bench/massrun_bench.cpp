@@ -1,0 +1,203 @@
+// A mass run of 10,000 entries through the real main window against
+// velvox-service on loopback, next to what one keep-alive connection reaches
+// on the same endpoint in the same process: the run's messages per second,
+// the longest time the window went without handling events during the run,
+// and how long the log takes to take its lines.
+
+#include "ScriptedPrompts.h"
+#include "ServiceProcess.h"
+#include "TempSettings.h"
+
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "config/cOptionen.h"
+#include "mass/ui/MassMode.h"
+#include "mass/ui/frmMultiSMS.h"
+#include "mass/ui/frmMultiSMSLog.h"
+#include "messaging/GatewayRequest.h"
+#include "messaging/ui/CreditDisplay.h"
+#include "platform/Transfer.h"
+#include "ui_frmMain.h"
+#include "widgets/ToolbarButton.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+#include <httplib.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kEntries = 10000;
+
+ServiceProcess* service = nullptr;
+double keepAliveRate = 0;
+double runRate = 0;
+double transferRate = 0;
+
+// The body of one entry as the run writes it, for the plain connection.
+const std::string kBody = "email=demo@velvox.example&kennwort=velvox&firma=%20&empfaenger=00491700000001"
+                          "&empfaengername=Kunde%201&private=false&public=false&skippush=1&version=3.0.99"
+                          "&text=Hallo%20Kunde%201,%20Ihr%20Termin%20ist%20am%20Montag.&absenderkennung=false"
+                          "&absender=&statusmeldung=false&antwort=false&einlieferung=false&referer=Velvox"
+                          "&long=false";
+
+void BM_KeepAliveConnection(benchmark::State& state) {
+    httplib::Client client("127.0.0.1", service->port());
+    client.set_keep_alive(true);
+    client.set_tcp_nodelay(true);
+    client.set_url_encode(false);
+    QElapsedTimer clock;
+    clock.start();
+    for (auto _ : state) {
+        const auto r = client.Post("/smsv3/smsv3.php", kBody, "application/x-www-form-urlencoded");
+        if (!r || r->status != 200) {
+            state.SkipWithError("a send failed");
+            break;
+        }
+    }
+    keepAliveRate = double(state.iterations()) / (clock.nsecsElapsed() / 1e9);
+    state.counters["msgs/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_MassRunThroughTheMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        TempSettings settings;
+        ScriptedPrompts prompts;
+        settings.writeProfile(service->oemIni());
+        settings.reload();
+        options().Username = ServiceProcess::demoEmail();
+        options().kennwort = ServiceProcess::demoPassword();
+        options().FirstStartHasRun = true;
+        frmSplash::setStepPauseMs(0);
+        frmMain window;
+        window.load(nullptr);
+        window.show();
+        emit window.ui().tbMultiSMS->Click();
+        frmMultiSMS& list = *window.massModeControl().listWindow();
+        for (int i = 1; i <= kEntries; ++i)
+            list.list().add(QStringLiteral("Kunde %1").arg(i),
+                            QStringLiteral("004917%1").arg(i, 8, 10, QLatin1Char('0')),
+                            QStringLiteral("Montag"), {});
+        list.recalcMaxSizes();
+        window.ui().txtSMS->setPlainText(QStringLiteral("Hallo %name%, Ihr Termin ist am %frei1%."));
+        prompts.queueAnswer(Prompts::Answer::Yes);
+
+        // The longest stretch without a turn of the event loop.
+        QElapsedTimer sinceTick;
+        qint64 longestGapMs = 0;
+        QTimer ticker;
+        ticker.setInterval(5);
+        QObject::connect(&ticker, &QTimer::timeout, &ticker,
+                         [&] { longestGapMs = std::max(longestGapMs, sinceTick.restart()); });
+        state.ResumeTiming();
+
+        QElapsedTimer run;
+        run.start();
+        sinceTick.start();
+        ticker.start();
+        emit window.ui().tbSend->Click();
+        // The run goes on in the event loop, as it does in the program.
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!window.massModeControl().runActive())
+                loop.quit();
+        });
+        poll.start(20);
+        loop.exec();
+        const double seconds = run.nsecsElapsed() / 1e9;
+        ticker.stop();
+
+        state.PauseTiming();
+        const qint64 stored =
+            service
+                ->scalar(QStringLiteral("SELECT COUNT(*) FROM messages WHERE empfaengername LIKE 'Kunde %'"))
+                .toLongLong();
+        runRate = kEntries / seconds;
+        state.counters["msgs/s"] = runRate;
+        state.counters["longest_gap_ms"] = double(longestGapMs);
+        state.counters["log_chars"] = double(window.massModeControl().logWindow()->logText().size());
+        if (stored < kEntries)
+            state.SkipWithError("not every entry reached the service");
+        window.close();
+        state.ResumeTiming();
+    }
+}
+
+// Requests back to back through the transfer component alone, each waiting
+// for the previous reply: what the send path costs without the window.
+void BM_TransferBackToBack(benchmark::State& state) {
+    Transfer transfer;
+    transfer.setAccessType(Transfer::Direct);
+    const QString url = service->url(u"/smsv3/smsv3.php");
+    const QByteArray body = QByteArray::fromStdString(kBody);
+    QEventLoop loop;
+    QObject::connect(&transfer, &Transfer::stateChanged, &loop, [&](int) { loop.quit(); });
+    QElapsedTimer clock;
+    clock.start();
+    for (auto _ : state) {
+        transfer.execute(url, QStringLiteral("POST"), body, {GatewayRequest::contentTypeHeader()});
+        loop.exec();
+    }
+    transferRate = double(state.iterations()) / (clock.nsecsElapsed() / 1e9);
+    state.counters["msgs/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+// 10,000 lines into the log, each at the top, as a run writes them.
+void BM_RunLogTakesTenThousandLines(benchmark::State& state) {
+    for (auto _ : state) {
+        frmMultiSMSLog log;
+        log.startRun(kEntries + 3);
+        for (int i = 0; i < kEntries; ++i)
+            log.addLine(
+                QStringLiteral("08.12.26 10:00:00 - Die SMS an 0049170%1 wurde erfolgreich an das Gateway "
+                               "übermittelt.\r\n")
+                    .arg(i));
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(log.logText().size());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const char* v : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY"})
+        qunsetenv(v);
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(velvox);
+    ServiceProcess s;
+    if (!s.isRunning()) {
+        std::fprintf(stderr, "velvox-service did not start: %s\n", qPrintable(s.errorString()));
+        return 1;
+    }
+    s.setCredits(ServiceProcess::demoEmail(), 2000000000);
+    service = &s;
+
+    benchmark::RegisterBenchmark("KeepAliveConnection", BM_KeepAliveConnection)->UseRealTime()->MinTime(3.0);
+    benchmark::RegisterBenchmark("TransferBackToBack", BM_TransferBackToBack)->UseRealTime()->MinTime(3.0);
+    benchmark::RegisterBenchmark("MassRunThroughTheMainWindow/10000", BM_MassRunThroughTheMainWindow)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kSecond);
+    benchmark::RegisterBenchmark("RunLogTakesTenThousandLines", BM_RunLogTakesTenThousandLines)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (keepAliveRate > 0 && runRate > 0)
+        std::printf("mass run %.0f msgs/s, transfer component alone %.0f msgs/s, one keep-alive connection "
+                    "%.0f msgs/s: the run reaches %.2f of the connection\n",
+                    runRate, transferRate, keepAliveRate, runRate / keepAliveRate);
+    return 0;
+}

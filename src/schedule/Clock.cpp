@@ -1,0 +1,27 @@
+#include "schedule/Clock.h"
+
+namespace Clock {
+namespace {
+std::function<QDateTime()>& source() {
+    static std::function<QDateTime()> s;
+    return s;
+}
+} // namespace
+
+QDateTime now() {
+    return source() ? source()() : QDateTime::currentDateTime();
+}
+
+void setSource(std::function<QDateTime()> s) {
+    source() = std::move(s);
+}
+
+Fixed::Fixed(const QDateTime& moment) : m_moment(moment) {
+    setSource([this] { return m_moment; });
+}
+
+Fixed::~Fixed() {
+    setSource({});
+}
+
+} // namespace Clock
