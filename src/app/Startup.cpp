@@ -27,23 +27,32 @@ bool isFirstStart() {
     return !o.FirstStartHasRun;
 }
 
-frmMain* showMainWindow() {
-    frmSplash splash;
+namespace {
+void showSplash(frmSplash& splash) {
     splash.show();
     splash.repaint();
     QCoreApplication::processEvents();
+}
+} // namespace
+
+frmMain* showMainWindow(frmSplash* splash) {
+    frmSplash ownSplash;
+    if (!splash) {
+        splash = &ownSplash;
+        showSplash(ownSplash);
+    }
     auto* window = new frmMain();
     window->setAttribute(Qt::WA_DeleteOnClose);
     WidgetPrompts::instance().setParentWindow(window);
-    window->load(&splash);
+    window->load(splash);
     if (window->quitRequested()) {
         // Asked for before the event loop runs, QApplication::quit() would be lost.
-        splash.close();
+        splash->close();
         delete window;
         return nullptr;
     }
     window->show();
-    splash.close();
+    splash->close();
     return window;
 }
 
@@ -66,7 +75,8 @@ frmFirstTime* showFirstStartWizard() {
     return wizard;
 }
 
-int run(QApplication& app) {
+void prepareApplication() {
+    // No display name: the window system would append it to every title.
     QApplication::setApplicationName(QStringLiteral("Velvox"));
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
@@ -76,10 +86,27 @@ int run(QApplication& app) {
     registerNoInternetDialog();
     registerOptionsDialog();
     Product::loadProductName();
-    QApplication::setApplicationDisplayName(Product::productName());
-    if (isFirstStart())
+}
+
+frmMain* start(const std::function<bool()>& firstStartCheck, bool* wizardShown) {
+    if (wizardShown)
+        *wizardShown = false;
+    frmSplash splash;
+    showSplash(splash);
+    if (firstStartCheck()) {
+        splash.close();
         showFirstStartWizard();
-    else if (!showMainWindow())
+        if (wizardShown)
+            *wizardShown = true;
+        return nullptr;
+    }
+    return showMainWindow(&splash);
+}
+
+int run(QApplication& app) {
+    prepareApplication();
+    bool wizard = false;
+    if (!start(isFirstStart, &wizard) && !wizard)
         return 0;
     return app.exec();
 }

@@ -37,6 +37,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -114,6 +115,11 @@ void frmMain::composeControllers() {
     connect(m_sender, &GatewaySender::singleReplyHandled, m_credits, &CreditDisplay::refreshCredits);
 
     connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
+    // "Senden" from the keyboard without leaving the message.
+    auto* sendKey = new QShortcut(u.txtSMS);
+    sendKey->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    sendKey->setContext(Qt::WidgetShortcut);
+    connect(sendKey, &QShortcut::activated, u.tbSend, &ToolbarButton::click);
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
     m_updateNotice = new UpdateNotice(u.lblUpdate, u.picUpdate, m_credits->iNet2(), this);

@@ -19,8 +19,12 @@ int& pauseMs() {
 }
 } // namespace
 
-void frmSplash::setStepPauseMs(int ms) { pauseMs() = ms; }
-int frmSplash::stepPauseMs() { return pauseMs(); }
+void frmSplash::setStepPauseMs(int ms) {
+    pauseMs() = ms;
+}
+int frmSplash::stepPauseMs() {
+    return pauseMs();
+}
 
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_product(new QLabel(this)),
@@ -62,8 +66,8 @@ frmSplash::frmSplash(QWidget* parent)
                 m_logo->setPixmap(pixmap.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         }
     }
-    if (m_logo->pixmap().isNull())
-        m_logo->setPixmap(QPixmap(QStringLiteral(":/images/header.png")));
+    // No "Logo" key, no logo: a rebranded copy never shows the built-in picture.
+    m_logo->setVisible(!m_logo->pixmap().isNull());
     resize(420, 240);
     if (const QScreen* s = screen())
         move(s->geometry().center() - rect().center());

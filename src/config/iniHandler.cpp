@@ -5,12 +5,26 @@
 #include "platform/ProgramDir.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 namespace {
 // The profile reader's buffer holds 65535 characters including the NUL.
 constexpr qsizetype kMaxValueLength = 65534;
 // A branding profile is a few lines; anything far larger is not one.
 constexpr qint64 kMaxProfileBytes = 16 * 1024 * 1024;
+// A profile written on Linux is UTF-8, one written on Windows is Windows-1252:
+// a byte-order mark or valid UTF-8 throughout decides for UTF-8.
+QString decodeProfile(const QByteArray& bytes) {
+    static const QByteArray bom("\xEF\xBB\xBF");
+    if (bytes.startsWith(bom))
+        return QString::fromUtf8(bytes.mid(bom.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return CodePage::fromWindows1252(bytes);
+}
+
 } // namespace
 
 QString readIniValue(const QString& filePath, const QString& section, const QString& key,
@@ -18,7 +32,7 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxProfileBytes)
         return defaultValue;
-    const QString content = CodePage::fromWindows1252(file.readAll());
+    const QString content = decodeProfile(file.readAll());
 
     QString value;
     bool inSection = false;
@@ -57,6 +71,10 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
     return value;
 }
 
-QString profilePath() { return ProgramDir::file(QString::fromUtf16(kProfileFileName)); }
+QString profilePath() {
+    return ProgramDir::file(QString::fromUtf16(kProfileFileName));
+}
 
-bool profileExists() { return FileSystem::fileExists(profilePath()); }
+bool profileExists() {
+    return FileSystem::fileExists(profilePath());
+}

@@ -2,6 +2,22 @@
 
 #include "platform/CodePage.h"
 
+namespace {
+
+// "%" and the character's Windows-1252 code in two upper-case hex digits; a
+// character Windows-1252 cannot hold goes as "?".
+void appendEscape(QString& out, QChar c) {
+    static const char hex[] = "0123456789ABCDEF";
+    int code = CodePage::windows1252Code(c);
+    if (code < 0)
+        code = '?';
+    out += QLatin1Char('%');
+    out += QLatin1Char(hex[(code >> 4) & 0xF]);
+    out += QLatin1Char(hex[code & 0xF]);
+}
+
+} // namespace
+
 namespace mUrlEncode {
 
 QString encodeFormText(const QString& text) {
@@ -15,13 +31,26 @@ QString encodeFormText(const QString& text) {
 }
 
 QString encodeQueryValue(const QString& text) {
-    QString t = encodeFormText(text);
-    t.replace(QLatin1Char('#'), QLatin1String("%23"));
-    return t;
+    const QString t = encodeFormText(text);
+    QString out;
+    out.reserve(t.size());
+    for (const QChar c : t) {
+        if (c == QLatin1Char('#')) {
+            out += QLatin1String("%23");
+            continue;
+        }
+        if (c.unicode() < 0x80) {
+            out += c;
+            continue;
+        }
+        // Left raw, a non-ASCII character would go out as UTF-8 escapes, which
+        // the service does not read as the character.
+        appendEscape(out, c);
+    }
+    return out;
 }
 
 QString urlEncode(const QString& text, bool spaceAsPlus) {
-    static const char hex[] = "0123456789ABCDEF";
     QString out;
     out.reserve(text.size() * 3);
     for (const QChar c : text) {
@@ -34,13 +63,7 @@ QString urlEncode(const QString& text, bool spaceAsPlus) {
             out += spaceAsPlus ? QLatin1String("+") : QLatin1String("%20");
             continue;
         }
-        // As on the wire: what Windows-1252 cannot hold goes as "?".
-        int code = CodePage::windows1252Code(c);
-        if (code < 0)
-            code = '?';
-        out += QLatin1Char('%');
-        out += QLatin1Char(hex[(code >> 4) & 0xF]);
-        out += QLatin1Char(hex[code & 0xF]);
+        appendEscape(out, c);
     }
     return out;
 }

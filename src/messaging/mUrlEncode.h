@@ -10,8 +10,10 @@ namespace mUrlEncode {
 // body is sent as Windows-1252 bytes).
 QString encodeFormText(const QString& text);
 
-// A value inserted into an address query: encodeFormText() and "#" as "%23",
-// so nothing in the value can end the query or start a fragment.
+// A value inserted into an address query: encodeFormText(), "#" as "%23" (so
+// nothing in the value can end the query or start a fragment), and every
+// non-ASCII character as "%" and its Windows-1252 code ("ä" gives "%E4";
+// one Windows-1252 cannot hold gives "%3F").
 QString encodeQueryValue(const QString& text);
 
 // Digits and ASCII letters are copied; a blank becomes "+" (spaceAsPlus) or

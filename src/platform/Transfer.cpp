@@ -118,10 +118,10 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         m_lastError = QStringLiteral("request ended");
         return {};
     }
-    const QByteArray body = reply->readAll();
     m_lastContentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
     m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool good = reply->error() == QNetworkReply::NoError;
+    const QByteArray body = good ? reply->readAll() : QByteArray();
     m_lastError = good ? QString() : reply->errorString();
     reply->deleteLater();
     if (ok)

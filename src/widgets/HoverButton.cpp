@@ -1,9 +1,14 @@
 #include "widgets/HoverButton.h"
 
+#include "widgets/HoverButtonAccessible.h"
+
 #include <QEnterEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace {
@@ -57,7 +62,14 @@ QPixmap layered(const QPixmap& below, const QPixmap& above) {
 HoverButton::HoverButton(QWidget* parent) : QWidget(parent), m_caption(QStringLiteral("Velvox")) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    HoverButtonAccessible::registerFactory();
+}
+
+void HoverButton::click() {
+    if (isEnabled())
+        emit Click();
 }
 
 void HoverButton::setCaption(const QString& caption) {
@@ -212,6 +224,64 @@ void HoverButton::paintEvent(QPaintEvent*) {
     }
     if (frameState() != Frame::Flat)
         qDrawShadeRect(&p, rect(), palette(), frameState() == Frame::Sunken, 1, 0, nullptr);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        focus.backgroundColor = themedBackColor();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void HoverButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // Pressed until the key comes up, as with the mouse button.
+        if (!event->isAutoRepeat() && isEnabled()) {
+            m_spaceDown = true;
+            m_pressed = true;
+            m_raised = true;
+            update();
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void HoverButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    if (!m_spaceDown)
+        return;
+    m_spaceDown = false;
+    m_pressed = false;
+    setRaised(underMouse());
+    update();
+    click();
+}
+
+void HoverButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void HoverButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // Focus gone with Space still down: no click follows.
+    if (m_spaceDown) {
+        m_spaceDown = false;
+        m_pressed = false;
+        setRaised(underMouse());
+    }
+    update();
 }
 
 void HoverButton::enterEvent(QEnterEvent* event) {
@@ -245,14 +315,15 @@ void HoverButton::mouseReleaseEvent(QMouseEvent* event) {
     setRaised(inside);
     update();
     // Releasing outside the button takes the click back.
-    if (inside && isEnabled())
-        emit Click();
+    if (inside)
+        click();
 }
 
 void HoverButton::hideEvent(QHideEvent* event) {
     // A hidden button gets no Leave; it must not come back raised.
     QWidget::hideEvent(event);
     m_pressed = false;
+    m_spaceDown = false;
     m_raised = false;
 }
 
@@ -261,6 +332,7 @@ void HoverButton::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::EnabledChange:
         m_pressed = false;
+        m_spaceDown = false;
         m_raised = false;
         // Enabled again under a resting pointer: show the hover state at once.
         setRaised(isEnabled() && underMouse());

@@ -7,7 +7,8 @@
 // An owner-drawn button that swaps its picture while the pointer is over it
 // and draws a thin 3-D frame: raised on hover, sunken while pressed. One
 // Click per release inside the button. ToolbarButton and TreeButton differ
-// only in how picture and caption are laid out.
+// only in how picture and caption are laid out. Reached with Tab; Space (on
+// release) and Enter press it as a click does.
 class HoverButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
@@ -50,6 +51,9 @@ public:
     // The colour the caption is drawn in: greyed while disabled.
     QColor captionColor() const;
 
+    // One Click, as from the pointer or the keyboard; nothing while disabled.
+    void click();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -72,6 +76,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -88,5 +96,6 @@ private:
     QPixmap m_paintedDisabled;
     QColor m_back;
     bool m_pressed = false;
+    bool m_spaceDown = false;
     bool m_raised = false;
 };

@@ -40,6 +40,21 @@ TEST(LoginPrompt, OkReturnsTheTypedPasswordAndShowsTheEmail) {
     EXPECT_EQ(shownEmail, QStringLiteral("demo@velvox.example"));
 }
 
+TEST(LoginPrompt, LongAddressIsShownWholeAndCannotBeEdited) {
+    const QString email = QStringLiteral("vorname.nachname-mit-bindestrich@abteilung.beispielfirma.example");
+    bool shownWhole = false;
+    bool readOnly = false;
+    whenPromptShows([&](frmLogin* login) {
+        auto* field = login->findChild<QLineEdit*>(QStringLiteral("txtEmail"));
+        shownWhole = field->contentsRect().width() >= field->fontMetrics().horizontalAdvance(email);
+        readOnly = field->isReadOnly();
+        login->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    });
+    askForPassword(email);
+    EXPECT_TRUE(shownWhole);
+    EXPECT_TRUE(readOnly);
+}
+
 TEST(LoginPrompt, CancelAndClosingByTheFrameAnswerEmpty) {
     whenPromptShows([](frmLogin* login) {
         login->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(QStringLiteral("typed"));

@@ -11,7 +11,9 @@
 #include "config/cOptionen.h"
 #include "platform/ui/DesktopShell.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -63,4 +65,40 @@ TEST(Startup, TrayTipIsCutToSixtyThreeCharacters) {
     auto* tray = new TrayController(&window);
     tray->addIcon();
     EXPECT_EQ(tray->tip().size(), 63);
+}
+
+TEST(Startup, SplashIsUpBeforeTheFirstStartDecision) {
+    TempSettings t;
+    ScriptedPrompts prompts;
+    frmSplash::setStepPauseMs(0);
+    options().FirstStartHasRun = true;
+    bool splashShown = false;
+    std::unique_ptr<frmMain> window(Startup::start([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            splashShown = splashShown || (qobject_cast<frmSplash*>(w) && w->isVisible());
+        return Startup::isFirstStart();
+    }));
+    EXPECT_TRUE(splashShown);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST(Startup, SplashShowsALogoOnlyWhenTheProfileNamesOne) {
+    TempSettings t;
+    const auto logoOf = [](const frmSplash& s) { return s.findChild<QLabel*>(QStringLiteral("imgLogo"))->pixmap(); };
+    {
+        frmSplash noProfile;
+        EXPECT_TRUE(logoOf(noProfile).isNull());
+    }
+    t.writeProfile("[Strings]\nProductName=Acme SMS\n");
+    {
+        frmSplash noLogoKey;
+        EXPECT_TRUE(logoOf(noLogoKey).isNull());
+    }
+    QPixmap picture(32, 32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(t.dir() + QStringLiteral("/acme.png")));
+    t.writeProfile("[Images]\nLogo=acme.png\n");
+    frmSplash withLogo;
+    EXPECT_FALSE(logoOf(withLogo).isNull());
 }

@@ -5,6 +5,8 @@
 #include "config/Product.h"
 #include "config/iniHandler.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 TEST(BrandingProfile, WithoutProfileEverythingIsBuiltIn) {
@@ -108,4 +110,28 @@ TEST(Product, VersionTextsAndNumber) {
     EXPECT_EQ(Product::versionLabel(), QStringLiteral("Version 3.0.99"));
     EXPECT_EQ(Product::versionNumber(), 3000099);
     EXPECT_GT(Product::versionNumber(3, 1, 0), Product::versionNumber());
+}
+
+// Profiles as editors on either system save them.
+TEST(BrandingProfile, ProfileEncodingIsRecognised) {
+    struct Case {
+        const char* file;
+        QString productName;
+    };
+    const Case cases[] = {
+        {"utf8.inf", QStringLiteral("Büro SMS")},
+        {"utf8-bom.inf", QStringLiteral("Büro SMS €")},
+        {"windows-1252.inf", QStringLiteral("Büro SMS €")},
+        // One byte that is not UTF-8 makes the whole file Windows-1252.
+        {"mixed.inf", QStringLiteral("BÃ¼ro ü")},
+        {"utf8-bom-empty.inf", QStringLiteral("Velvox")},
+    };
+    for (const Case& c : cases) {
+        TempSettings t;
+        QFile f(QStringLiteral(VELVOX_TEST_DATA_DIR "/profiles/") + QLatin1String(c.file));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.file;
+        t.writeProfile(f.readAll());
+        Product::loadProductName();
+        EXPECT_EQ(Product::productName(), c.productName) << c.file;
+    }
 }

@@ -137,3 +137,22 @@ TEST_F(GatewayBody, LongTextsGoOutAsPartsInOrderOrAsOneLongRequest) {
                                          "&antwort=false&einlieferung=false&referer=Velvox&long=true"));
     EXPECT_EQ(column("parts").last().toInt(), 3); // 400 counted, 153 per part
 }
+
+// An account whose address has an umlaut gets its balance: the address goes
+// out in the escapes the service reads.
+TEST(QueryEncoding, QueryValueWithUmlautReachesTheServiceAsTheSameAddress) {
+    ServiceProcess service;
+    ASSERT_TRUE(service.isRunning()) << service.errorString().toStdString();
+    const QString email = s("jürgen@büro.example");
+    ASSERT_EQ(service.execute(QStringLiteral("INSERT INTO accounts (email, password, credits, activated) "
+                                             "VALUES (?, 'x', 4321, 1)"),
+                              {email}),
+              1);
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    bool ok = false;
+    const QString reply =
+        t.openUrl(ServiceContract::balanceUrl(service.url(u"/sms/count.php?email="), email), &ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(reply.trimmed(), QStringLiteral("4321"));
+}

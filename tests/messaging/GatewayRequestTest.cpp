@@ -17,6 +17,8 @@ TEST(FormEncoding, FormTextQueryValueAndUrlEncode) {
         {encodeFormText(s("%26")), s("%2526")}, // "%" first: a typed escape stays text
         {encodeFormText(s("a=b#c?\r\nä€\"'")), s("a=b#c?\r\nä€\"'")},
         {encodeQueryValue(s("a#b c&d")), s("a%23b%20c%26d")},
+        {encodeQueryValue(s("jürgen.müßig€@büro.example")), s("j%FCrgen.m%FC%DFig%80@b%FCro.example")},
+        {encodeQueryValue(s("x\u2713y")), s("x%3Fy")}, // not in Windows-1252
         {urlEncode(s("\n"), false), s("%0A")},
         {urlEncode(s("ä€"), false), s("%E4%80")},
         {urlEncode(s("Az09 b"), true), s("Az09+b")},

@@ -1,7 +1,11 @@
 #include "widgets/ToolbarButton.h"
 #include "widgets/TreeButton.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
@@ -226,4 +230,68 @@ TEST(TreeButtons, PictureAboveCaptionBothCentred) {
     EXPECT_EQ(b.frameState(), HoverButton::Frame::Raised);
     QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(100, 40));
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(HoverButtons, KeysPressTheButtonOnceEach) {
+    struct Case {
+        Qt::Key key;
+        bool enabled;
+        int clicks;
+    };
+    const Case cases[] = {
+        {Qt::Key_Space, true, 1}, {Qt::Key_Return, true, 1}, {Qt::Key_Enter, true, 1},
+        {Qt::Key_A, true, 0},     {Qt::Key_Space, false, 0}, {Qt::Key_Return, false, 0},
+    };
+    for (const Case& c : cases) {
+        button.setEnabled(c.enabled);
+        QSignalSpy clicks(&button, &HoverButton::Click);
+        QTest::keyClick(&button, c.key);
+        EXPECT_EQ(clicks.size(), c.clicks) << c.key << " enabled " << c.enabled;
+    }
+    button.setEnabled(true);
+
+    // Space held shows the sunken frame and clicks only when it comes up.
+    QSignalSpy clicks(&button, &HoverButton::Click);
+    QTest::keyPress(&button, Qt::Key_Space);
+    EXPECT_EQ(button.frameState(), HoverButton::Frame::Sunken);
+    EXPECT_EQ(clicks.size(), 0);
+    QTest::keyRelease(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_NE(button.frameState(), HoverButton::Frame::Sunken);
+}
+
+TEST(HoverButtonKeyboard, TabReachesEveryButtonAndToolsSeeANamedPushButton) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* field = new QLineEdit(&window);
+    auto* send = new ToolbarButton(&window);
+    send->setCaption(QStringLiteral("Senden"));
+    auto* options = new TreeButton(&window);
+    options->setCaption(QString());
+    options->setToolTip(QStringLiteral("Einstellungen"));
+    for (QWidget* w : {static_cast<QWidget*>(field), static_cast<QWidget*>(send), static_cast<QWidget*>(options)})
+        layout->addWidget(w);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_TRUE(send->hasFocus());
+    QTest::keyClick(send, Qt::Key_Tab);
+    EXPECT_TRUE(options->hasFocus());
+
+    const struct {
+        HoverButton* button;
+        const char* name;
+    } named[] = {{send, "Senden"}, {options, "Einstellungen"}};
+    for (const auto& n : named) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(n.button);
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->role(), QAccessible::Button);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(n.name));
+        ASSERT_TRUE(a->actionInterface());
+        QSignalSpy clicks(n.button, &HoverButton::Click);
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks.size(), 1) << n.name;
+    }
 }

@@ -9,12 +9,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmLogin::frmLogin(QWidget* parent) : QDialog(parent), m_email(new QLineEdit(this)), m_password(new QLineEdit(this)) {
+namespace {
+constexpr int kMinEmailChars = 36;
+// The frame and inner margins of a line edit, generously.
+constexpr int kTextMargin = 12;
+} // namespace
+
+frmLogin::frmLogin(QWidget* parent)
+    : QDialog(parent), m_email(new QLineEdit(this)), m_password(new QLineEdit(this)) {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Kennwort eingeben"));
     m_email->setObjectName(QStringLiteral("txtEmail"));
     m_password->setObjectName(QStringLiteral("txtPassword"));
     m_password->setEchoMode(QLineEdit::Password);
+    // The address is shown, not asked for: the prompt answers the password only.
+    m_email->setReadOnly(true);
+    m_email->setMinimumWidth(m_email->fontMetrics().averageCharWidth() * kMinEmailChars);
 
     auto* form = new QFormLayout;
     auto* emailLabel = new QLabel(QStringLiteral("&eMail:"), this);
@@ -49,7 +59,13 @@ frmLogin::frmLogin(QWidget* parent) : QDialog(parent), m_email(new QLineEdit(thi
     m_password->setFocus();
 }
 
-void frmLogin::setEmail(const QString& email) { m_email->setText(email); }
+void frmLogin::setEmail(const QString& email) {
+    m_email->setText(email);
+    // Room for the whole address, however long, so that it is read at a glance.
+    const int needed = m_email->fontMetrics().horizontalAdvance(email) + 2 * kTextMargin;
+    m_email->setMinimumWidth(qMax(m_email->minimumWidth(), needed));
+    adjustSize();
+}
 
 QString askForPassword(const QString& email, QWidget* parent) {
     frmLogin dialog(parent);
@@ -62,7 +78,7 @@ QString askForPassword(const QString& email, QWidget* parent) {
 void registerLoginDialog() {
     WidgetPrompts::instance().registerDialog(QString::fromLatin1(Prompts::Dialog::Login),
                                              [](QWidget* parent, const QVariantMap& args) -> QVariant {
-                                                 return askForPassword(args.value(QStringLiteral("email")).toString(),
-                                                                       parent);
+                                                 return askForPassword(
+                                                     args.value(QStringLiteral("email")).toString(), parent);
                                              });
 }
