@@ -13,6 +13,7 @@ struct ScriptedServer::Impl {
     int port = 0;
     mutable std::mutex mutex;
     QHash<QString, Reply> replies;
+    QHash<QString, QList<Reply>> queued;
     QList<Request> requests;
     std::atomic<bool> stopping{false};
     std::atomic<qint64> trickled{0};
@@ -36,7 +37,13 @@ struct ScriptedServer::Impl {
             r.query = q == std::string::npos ? QString() : QString::fromStdString(req.target.substr(q + 1));
             r.body = QByteArray::fromStdString(req.body);
             requests.append(r);
-            reply = replies.value(r.path, Reply{"", "text/plain", 404, {}});
+            QList<Reply>& next = queued[r.path];
+            if (!next.isEmpty()) {
+                reply = next.size() > 1 ? next.takeFirst() : next.first();
+                replies.insert(r.path, reply);
+            } else {
+                reply = replies.value(r.path, Reply{"", "text/plain", 404, {}});
+            }
         }
         if (reply.stall) {
             while (pause(std::chrono::milliseconds(1000))) {
@@ -84,7 +91,13 @@ ScriptedServer::~ScriptedServer() {
 
 void ScriptedServer::setReply(const QString& path, const Reply& reply) {
     std::lock_guard lock(d->mutex);
+    d->queued.remove(path);
     d->replies.insert(path, reply);
+}
+
+void ScriptedServer::setReplies(const QString& path, const QList<Reply>& replies) {
+    std::lock_guard lock(d->mutex);
+    d->queued.insert(path, replies);
 }
 
 QString ScriptedServer::url(const QString& pathAndQuery) const {

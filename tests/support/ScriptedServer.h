@@ -39,6 +39,8 @@ public:
 
     // Every request to the path (GET or POST) gets this reply until changed.
     void setReply(const QString& path, const Reply& reply);
+    // The requests to the path get these replies in turn; the last one stays.
+    void setReplies(const QString& path, const QList<Reply>& replies);
     QString url(const QString& pathAndQuery) const;
     QList<Request> requests() const;
     int requestCount(const QString& path) const;
