@@ -489,11 +489,13 @@ void frmOptionen::openServicePage(int page) {
 bool frmOptionen::apply() {
     const ApplyResult r = applyOptions(form(), options());
     m_applyFailed = !r.ok();
-    if (r.ok()) {
+    // A folder that cannot be used is not taken, but the rest was saved.
+    if (r.ok() || r.failure == ApplyFailure::ServerFolder) {
         emit applied();
         emit OptionsEvents::instance().applied();
-        return true;
     }
+    if (r.ok())
+        return true;
     if (!r.message.isEmpty())
         Prompts::show(Prompts::Icon::None, messageTitle(), r.message);
     switch (r.failure) {
