@@ -1,0 +1,23 @@
+// A group file downloaded from the service: loaded whole or not at all, and
+// each entry as the mass-SMS file would hold it.
+#include "FuzzSupport.h"
+
+#include "mass/MsmsFile.h"
+#include "mass/WebGroup.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto entries = WebGroup::parseGroupFile(fuzz::bytes(data, size));
+    if (!entries)
+        return 0;
+    fuzz::require(!entries->isEmpty(), "an empty group was loaded");
+    QByteArray saved;
+    for (const RecipientEntry& e : *entries) {
+        fuzz::require(!e.number.isEmpty(), "a group entry without a number", e.name);
+        saved += MsmsFile::encodeLine(e);
+    }
+    // A group saved as a mass-SMS file loads to the same entries.
+    const auto reloaded = MsmsFile::parse(saved);
+    fuzz::require(reloaded.has_value(), "a saved group does not load", QString::fromLatin1(saved));
+    fuzz::require(reloaded->entries() == *entries, "a saved group loads other entries", QString::fromLatin1(saved));
+    return 0;
+}
