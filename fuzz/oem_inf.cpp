@@ -7,14 +7,15 @@
 
 namespace {
 void check(const QByteArray& profile, const QString& section, const QString& key) {
-    const QString fallback = QStringLiteral("\x01default");
+    const QString fallback = QStringLiteral("(no value)");
     const QString value = readIniValueFrom(profile, section, key, fallback);
     if (value == fallback)
         return;
     fuzz::require(!value.isEmpty(), "an empty value instead of the default", key);
     fuzz::require(!value.contains(QChar(u'\0')), "a value keeps a NUL", key);
     fuzz::require(!value.contains(QLatin1Char('\n')), "a value runs over its line", key);
-    fuzz::require(!value.endsWith(QLatin1Char(' ')) && value.trimmed() == value, "a value keeps blanks", value);
+    // Only blanks are stripped after the cut at a NUL: a line end before it stays.
+    fuzz::require(!value.endsWith(QLatin1Char(' ')) && !value.front().isSpace(), "a value keeps blanks", value);
     fuzz::require(value.size() <= 65534, "a value past the reader's limit", key);
 }
 } // namespace
