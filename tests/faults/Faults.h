@@ -54,7 +54,12 @@ inline QString stageFault(ScriptedServer& server, const QString& path, Fault f, 
     case Fault::Refuse: return ScriptedServer::refusedUrl(path + query);
     case Fault::Reset: r.reset = true; break;
     case Fault::Stall: r.stall = true; break;
-    case Fault::Trickle: r.trickle = std::chrono::milliseconds(1000); break;
+    case Fault::Trickle:
+        // Padded with blanks, which every reader trims, so that even a one-byte
+        // answer takes longer than any deadline of the tests.
+        r.trickle = std::chrono::milliseconds(1000);
+        r.body = good + QByteArray(8, ' ');
+        break;
     case Fault::Garbage: r.body = garbageBytes(); break;
     case Fault::Endless: r.endlessChunk = 4096; r.body.clear(); break;
     case Fault::NotFound: r.status = 404; r.body = "<html><body>Not Found</body></html>"; break;

@@ -131,7 +131,9 @@ TEST_P(CheckUserFaults, OnlyAGoodAnswerSignsIn) {
                                       {kEmail, kPassword, true});
     });
     EXPECT_LT(took, kDeadlineMs + kSlackMs);
-    EXPECT_EQ(server.requestCount(QStringLiteral("/check")), fault() == Fault::Refuse ? 0 : 1);
+    // The network stack may ask once more after a reset: the check is a query and changes nothing.
+    const int asked = server.requestCount(QStringLiteral("/check"));
+    EXPECT_TRUE(fault() == Fault::Refuse ? asked == 0 : asked >= 1 && asked <= 2) << asked;
     settings.reload();
     if (fault() == Fault::None) {
         EXPECT_TRUE(signedIn);
