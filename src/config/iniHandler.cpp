@@ -32,7 +32,12 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxProfileBytes)
         return defaultValue;
-    const QString content = decodeProfile(file.readAll());
+    return readIniValueFrom(file.readAll(), section, key, defaultValue);
+}
+
+QString readIniValueFrom(const QByteArray& bytes, const QString& section, const QString& key,
+                         const QString& defaultValue) {
+    const QString content = decodeProfile(bytes);
 
     QString value;
     bool inSection = false;

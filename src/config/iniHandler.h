@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Reads one value of the branding profile. Sections and keys match without
@@ -7,6 +8,9 @@
 // trailing spaces; a missing or empty value (or an unreadable file) gives the default.
 QString readIniValue(const QString& filePath, const QString& section, const QString& key,
                      const QString& defaultValue = {});
+// The same over the bytes of a profile already read.
+QString readIniValueFrom(const QByteArray& bytes, const QString& section, const QString& key,
+                         const QString& defaultValue = {});
 
 // The branding profile's name and its full path in the program's directory.
 inline constexpr const char16_t* kProfileFileName = u"oem.inf";

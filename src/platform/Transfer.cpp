@@ -4,6 +4,7 @@
 #include "platform/WaitGuard.h"
 
 #include <QEventLoop>
+#include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -12,7 +13,42 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
+
+namespace {
+
+// A request body that can be read once only. The network stack sends a
+// request again by itself when the connection breaks before the answer; for
+// a body it cannot rewind it fails the request instead, so a send that may
+// have reached the gateway is never sent a second time.
+class OneShotBody : public QIODevice {
+public:
+    OneShotBody(const QByteArray& bytes, QObject* parent) : QIODevice(parent), m_bytes(bytes) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    bool reset() override { return false; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_pos + QIODevice::bytesAvailable(); }
+    bool atEnd() const override { return m_pos >= m_bytes.size() && QIODevice::bytesAvailable() == 0; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        const qint64 n = qMin(max, qint64(m_bytes.size()) - m_pos);
+        if (n <= 0)
+            return m_pos >= m_bytes.size() ? -1 : 0;
+        memcpy(data, m_bytes.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+
+} // namespace
 
 QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
     if (contentType.toLower().contains("charset=utf-8"))
@@ -229,7 +265,11 @@ void Transfer::execute(const QString& url, const QString& method, const QByteArr
             continue;
         request.setRawHeader(line.left(colon).trimmed().toLatin1(), line.mid(colon + 1).trimmed().toLatin1());
     }
-    m_reply = m_nam->sendCustomRequest(request, method.toLatin1(), body);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    auto* upload = new OneShotBody(body, nullptr);
+    m_reply = m_nam->sendCustomRequest(request, method.toLatin1(), upload);
+    upload->setParent(m_reply);
     armDeadline(m_reply);
     connect(m_reply, &QNetworkReply::finished, this, &Transfer::onFinished);
 }

@@ -108,6 +108,29 @@ TEST(Transfer, FormPostBodyArrivesByteForByte) {
     EXPECT_EQ(joined, QStringLiteral("erste;zweite\n"));
 }
 
+// The network stack resends a request by itself when the connection breaks
+// before the answer; a body must go out once, and a second request on the
+// same component still carries its whole body.
+TEST(Transfer, BodyIsNotSentAgainAfterAResetAndTheNextGoesOutWhole) {
+    ScriptedServer s;
+    ScriptedServer::Reply reset;
+    reset.reset = true;
+    s.setReply(QStringLiteral("/send"), reset);
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    t.execute(s.url(QStringLiteral("/send")), QStringLiteral("POST"), "text=einmal");
+    EXPECT_EQ(waitForState(t), Transfer::StateRequestFailed);
+    QTest::qWait(200);
+    EXPECT_EQ(s.requestCount(QStringLiteral("/send")), 1);
+
+    s.setReply(QStringLiteral("/send"), {"ok"});
+    const QByteArray big(200000, 'b');
+    t.execute(s.url(QStringLiteral("/send")), QStringLiteral("POST"), big);
+    ASSERT_EQ(waitForState(t), Transfer::StateResponseComplete);
+    ASSERT_EQ(s.requests().size(), 2);
+    EXPECT_EQ(s.requests().last().body, big);
+}
+
 TEST(Transfer, ServerThatNeverAnswersEndsInFailure) {
     // Accepts the connection and then says nothing.
     QTcpServer silent;
