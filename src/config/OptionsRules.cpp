@@ -3,6 +3,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "messaging/mUrlEncode.h"
+#include "platform/PasswordStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -300,6 +301,12 @@ ApplyResult applyOptions(const OptionsForm& f, cOptionen& o) {
     o.save();
     ProxyConfig::reconfigureAll();
     return proxy;
+}
+
+QString passwordStorageNote() {
+    if (PasswordStore::usable())
+        return {};
+    return QStringLiteral("Kein Schlüsselbund verfügbar: Das Kennwort wird in der Einstellungsdatei gespeichert.");
 }
 
 } // namespace OptionsRules

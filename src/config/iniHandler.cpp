@@ -4,7 +4,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDir.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -72,7 +74,11 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
 }
 
 QString profilePath() {
-    return ProgramDir::file(QString::fromUtf16(kProfileFileName));
+    return ProgramDir::lookup(QString::fromUtf16(kProfileFileName));
+}
+
+QString profileFile(const QString& name) {
+    return QFileInfo(profilePath()).dir().filePath(name);
 }
 
 bool profileExists() {
