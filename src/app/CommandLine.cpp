@@ -11,7 +11,7 @@
 namespace {
 
 bool asksForText(int argc, char** argv) {
-    static const char* const names[] = {"-h", "--help", "-help", "-?", "-v", "--version", "-version"};
+    static const char* const names[] = {"-h", "--help", "-help", "-?", "--help-all", "-v", "--version", "-version"};
     for (int i = 1; i < argc; ++i) {
         for (const char* name : names) {
             if (qstrcmp(argv[i], name) == 0)
@@ -48,7 +48,7 @@ std::optional<int> handle(int argc, char** argv) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(parser.helpText());
         return 0;
     }

@@ -34,7 +34,7 @@ TEST_P(CommandLine, PrintsAndEndsWithoutAWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Options, CommandLine,
     ::testing::Values(Call{"--version", "velvox 3.0.99\n"}, Call{"-v", "velvox 3.0.99\n"},
-                      Call{"--help", "--version"}, Call{"-h", "SMS über den Web-SMS-Dienst"},
+                      Call{"--help", "--version"}, Call{"--help-all", "--help"}, Call{"-h", "SMS über den Web-SMS-Dienst"},
                       // Options of the window system beside ours are not in the way.
                       Call{"-platform offscreen --version", "velvox 3.0.99\n"},
                       Call{"-reverse --help", "--help"}));

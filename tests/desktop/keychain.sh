@@ -27,7 +27,7 @@ VELVOX_KEYRING=unlocked dbus-run-session -- sh -eu -c '
               RestartedProgramSendsWithThePasswordFromTheKeyring \
               OldPasswordInTheFileMovesIntoTheKeyringAtStart \
               EntryFollowsTheAccountAndGoesWithAnEmptyPassword; do
-    "$bin" --gtest_filter="KeyringRuns.$case" --gtest_fail_if_no_test_selected >"$VELVOX_KEYCHAIN_DIR/$case.log" 2>&1 ||
+    "$bin" --gtest_filter="KeyringRuns.$case" >"$VELVOX_KEYCHAIN_DIR/$case.log" 2>&1 ||
       { cat "$VELVOX_KEYCHAIN_DIR/$case.log"; echo "case $case failed" >&2; exit 1; }
     grep -q "\[  PASSED  \] 1 test" "$VELVOX_KEYCHAIN_DIR/$case.log" ||
       { cat "$VELVOX_KEYCHAIN_DIR/$case.log"; echo "case $case did not run" >&2; exit 1; }
@@ -35,7 +35,7 @@ VELVOX_KEYRING=unlocked dbus-run-session -- sh -eu -c '
       # Seen from outside the program: the keyring holds it, the file does not.
       [ "$(secret-tool lookup server Velvox user demo@velvox.example)" = velvox ] ||
         { echo "the keyring does not hold the password" >&2; exit 1; }
-      if grep -q "^[^=]*Password=" "$VELVOX_KEYCHAIN_DIR/settings.ini"; then
+      if grep -q "SMS.Password=" "$VELVOX_KEYCHAIN_DIR/settings.ini"; then
         echo "the settings file holds a password" >&2; exit 1
       fi
     fi
@@ -50,7 +50,7 @@ run_without_keyring() {
   VELVOX_KEYRING=none "$@" "$test_binary" --gtest_filter='NoKeyring.*' >"$log" 2>&1 ||
     { cat "$log"; fail "cases without a keyring ($label) failed"; }
   grep -q "\[  PASSED  \] 1 test" "$log" || { cat "$log"; fail "cases without a keyring ($label) did not run"; }
-  grep -q "^[^=]*Password=neu" "$VELVOX_KEYCHAIN_DIR/settings.ini" || fail "no password in the file ($label)"
+  grep -q "SMS.Password=neu" "$VELVOX_KEYCHAIN_DIR/settings.ini" || fail "no password in the file ($label)"
 }
 run_without_keyring no-bus env
 run_without_keyring refusing dbus-run-session --
