@@ -23,14 +23,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_VELVOX_PACKAGE_NAME velvox)
 set(CPACK_DEBIAN_SERVICE_PACKAGE_NAME velvox-service)
 set(CPACK_DEBIAN_SERVICE_PACKAGE_SECTION net)
+# First line: the synopsis; CPack indents the others.
 set(CPACK_COMPONENT_VELVOX_DESCRIPTION "desktop client for a web SMS service
- Velvox sends SMS through an account with a web SMS service: single messages,
- mass SMS to recipient lists, scheduled and recurring messages, or through a
- company SMS server. The user interface is German. The password is kept in the
- system keychain where a Secret Service keyring runs.")
+Velvox sends SMS through an account with a web SMS service: single messages,
+mass SMS to recipient lists, scheduled and recurring messages, or through a
+company SMS server. The user interface is German. The password is kept in
+the system keychain where a Secret Service keyring runs.")
 set(CPACK_COMPONENT_SERVICE_DESCRIPTION "stand-in web SMS service for Velvox
- velvox-service answers every request Velvox makes of its web SMS service over
- HTTP on loopback and keeps its data in SQLite. It sends no SMS; it is meant for
- trying the client and for its tests.")
+velvox-service answers every request Velvox makes of its web SMS service
+over HTTP on loopback and keeps its data in SQLite. It sends no SMS; it is
+meant for trying the client and for its tests.")
 
 include(CPack)

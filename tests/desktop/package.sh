@@ -9,9 +9,12 @@ work=$(mktemp -d)
 service_pid=
 program_pid=
 cleanup() {
+  rc=$?
+  set +e
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
   [ -n "$service_pid" ] && kill "$service_pid" 2>/dev/null && wait "$service_pid" 2>/dev/null
   rm -rf "$work"
+  exit "$rc"
 }
 trap cleanup EXIT INT TERM
 fail() { echo "package.sh: $*" >&2; exit 1; }
@@ -24,7 +27,7 @@ set -- out/*.deb
 [ $# -eq 2 ] || fail "expected two packages, got: $*"
 program_deb=$(ls out/velvox_*.deb) service_deb=$(ls out/velvox-service_*.deb)
 
-lintian --fail-on error --no-tag-display-limit "$program_deb" "$service_deb" >lintian.log 2>&1 ||
+lintian --fail-on error --tag-display-limit 0 "$program_deb" "$service_deb" >lintian.log 2>&1 ||
   { cat lintian.log; fail "lintian reports errors"; }
 cat lintian.log
 
@@ -68,13 +71,15 @@ mkdir -p "$XDG_CONFIG_HOME/Velvox"
 printf '[Software]\nQuendal\\SMS\\eMail=demo@velvox.example\nQuendal\\SMS\\Password=velvox\nQuendal\\SMS\\firstStartHasRun=true\n' \
   >"$XDG_CONFIG_HOME/Velvox/velvox.ini"
 unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+# The embedded browser refuses to run as root with its sandbox.
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 VELVOX_SYSCONFDIR="$root/etc/velvox" QT_QPA_PLATFORM=offscreen "$root/usr/bin/velvox" >program.log 2>&1 &
 program_pid=$!
 
 # The balance and the news check are steps of the main window's load: once the
 # service has answered both, the window is up, if the program still runs.
 i=0
-until grep -q '/sms/count.php' service.log && grep -qi 'info' service.log; do
+until grep -q '/sms/count.php' service.log && grep -q '/update/infoVersion2' service.log; do
   i=$((i + 1))
   [ $i -le 120 ] || { cat service.log program.log; fail "the unpacked program never reached the service"; }
   running "$program_pid" || { cat program.log; fail "the unpacked program ended"; }
@@ -82,5 +87,5 @@ until grep -q '/sms/count.php' service.log && grep -qi 'info' service.log; do
 done
 sleep 2
 running "$program_pid" || { cat program.log; fail "the unpacked program ended after its load"; }
-grep '/sms/' service.log
+cat service.log
 echo "package.sh: packages built, checked and started"
