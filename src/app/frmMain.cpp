@@ -31,6 +31,7 @@
 #include "web/ui/frmHelp.h"
 #include "web/ui/frmNews.h"
 #include "web/ui/frmPhonebook.h"
+#include "widgets/AppIcon.h"
 #include "widgets/ToolbarButton.h"
 #include "ui_frmMain.h"
 
@@ -66,7 +67,7 @@ frmMain::frmMain(QWidget* parent)
     m_ui->lblHeaderTitle->setFont(titleFont);
     m_ui->lblCopyright->setText(QStringLiteral("© ") + Product::defaultCopyright());
     m_ui->picHeader->setPixmap(QPixmap(QStringLiteral(":/images/header.png")));
-    setWindowIcon(QIcon(QStringLiteral(":/images/velvox.png")));
+    setWindowIcon(appIcon());
     m_ui->lblEmpfaenger->setBuddy(m_ui->cmbName);
     m_ui->lblRufnummer->setBuddy(m_ui->txtNummer);
     m_ui->lblNachricht->setBuddy(m_ui->txtSMS);

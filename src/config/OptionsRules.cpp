@@ -3,6 +3,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "messaging/mUrlEncode.h"
+#include "platform/PasswordStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -325,6 +326,12 @@ ApplyResult applyOptions(const OptionsForm& f, cOptionen& o) {
     if (result.ok() && !folderProblem.isEmpty())
         result = {ApplyFailure::ServerFolder, folderProblem};
     return result;
+}
+
+QString passwordStorageNote() {
+    if (PasswordStore::usable())
+        return {};
+    return QStringLiteral("Kein Schlüsselbund verfügbar: Das Kennwort wird in der Einstellungsdatei gespeichert.");
 }
 
 } // namespace OptionsRules

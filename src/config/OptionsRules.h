@@ -157,4 +157,8 @@ struct ApplyResult {
 // its next request.
 ApplyResult applyOptions(const OptionsForm& form, cOptionen& o);
 
+// The line under the password field while no keyring takes the password, so
+// that it goes into the settings file; empty while the keychain holds it.
+QString passwordStorageNote();
+
 } // namespace OptionsRules

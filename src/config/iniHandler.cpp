@@ -4,7 +4,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDir.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -77,7 +79,11 @@ QString readIniValueFrom(const QByteArray& bytes, const QString& section, const 
 }
 
 QString profilePath() {
-    return ProgramDir::file(QString::fromUtf16(kProfileFileName));
+    return ProgramDir::lookup(QString::fromUtf16(kProfileFileName));
+}
+
+QString profileFile(const QString& name) {
+    return QFileInfo(profilePath()).dir().filePath(name);
 }
 
 bool profileExists() {

@@ -12,7 +12,10 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
 QString readIniValueFrom(const QByteArray& bytes, const QString& section, const QString& key,
                          const QString& defaultValue = {});
 
-// The branding profile's name and its full path in the program's directory.
+// The branding profile's name and its full path: beside the executable, else
+// in the system-wide folder of an installed copy.
 inline constexpr const char16_t* kProfileFileName = u"oem.inf";
 QString profilePath();
+// A file the profile names (a picture), in the profile's folder.
+QString profileFile(const QString& name);
 bool profileExists();
