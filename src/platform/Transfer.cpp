@@ -1,6 +1,7 @@
 #include "platform/Transfer.h"
 
 #include "platform/CodePage.h"
+#include "platform/TransferFailure.h"
 #include "platform/WaitGuard.h"
 
 #include <QEventLoop>
@@ -86,7 +87,8 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         *ok = false;
     const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
     if (!parsed.isValid() || parsed.scheme().isEmpty()) {
-        m_lastError = QStringLiteral("invalid address");
+        m_lastStatus = 0;
+        m_lastError = TransferFailure::text(0);
         return {};
     }
     const QPointer<Transfer> self(this);
@@ -106,7 +108,8 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
     if (!self)
         return {};
     if (!reply) {
-        m_lastError = QStringLiteral("request ended");
+        m_lastStatus = 0;
+        m_lastError = TransferFailure::text(0);
         return {};
     }
     // The wait can also end early when the application quits.
@@ -115,14 +118,14 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         reply->abort();
         reply->deleteLater();
         m_lastStatus = 0;
-        m_lastError = QStringLiteral("request ended");
+        m_lastError = TransferFailure::text(0);
         return {};
     }
     m_lastContentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
     m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool good = reply->error() == QNetworkReply::NoError;
     const QByteArray body = good ? reply->readAll() : QByteArray();
-    m_lastError = good ? QString() : reply->errorString();
+    m_lastError = good ? QString() : TransferFailure::text(m_lastStatus);
     reply->deleteLater();
     if (ok)
         *ok = good;
@@ -189,7 +192,7 @@ void Transfer::onFinished() {
         return;
     m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool good = reply->error() == QNetworkReply::NoError;
-    m_lastError = good ? QString() : reply->errorString();
+    m_lastError = good ? QString() : TransferFailure::text(m_lastStatus);
     if (good)
         m_response = decodeReplyBody(reply->readAll(), reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
     else

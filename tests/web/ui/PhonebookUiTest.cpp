@@ -9,10 +9,14 @@
 #include "widgets/FieldMark.h"
 #include "widgets/ToolbarButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringConverter>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +142,37 @@ TEST_F(PhonebookUiTest, ALinkThatCannotBeReadKeepsThePhonebookOpen) {
     EXPECT_EQ(h.ui().cmbVorwahl->currentIndex(), 0);
     EXPECT_TRUE(h.ui().txtNummer->text().isEmpty());
     EXPECT_TRUE(dock().isOpen());
+}
+
+// A closed phonebook leaves no web view behind, and the process that showed
+// its page ends (a view kept costs well over 100 MB).
+TEST_F(PhonebookUiTest, ClosingItEndsItsWebViewAndItsPageProcess) {
+    const auto views = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::allWidgets())
+            n += qobject_cast<QWebEngineView*>(w) ? 1 : 0;
+        return n;
+    };
+    // Gone, or a zombie its parent has not reaped yet.
+    const auto ended = [](qint64 pid) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray line = stat.readAll();
+        return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+    };
+    const int before = views();
+    for (int round = 0; round < 2; ++round) {
+        frmPhonebook* book = open();
+        ASSERT_NE(book, nullptr);
+        EXPECT_EQ(views(), before + 1);
+        const qint64 pid = book->browser().page()->renderProcessPid();
+        ASSERT_GT(pid, 0);
+        emit h.ui().tbPhonebook->Click();
+        ASSERT_TRUE(waitClosed());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return views() == before; }, kPageTimeoutMs)) << round;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ended(pid); }, kPageTimeoutMs)) << "page process " << pid;
+    }
 }
 
 } // namespace
