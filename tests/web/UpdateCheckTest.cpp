@@ -195,7 +195,6 @@ TEST(NewsCheck, ASilentServiceIsGivenUpOnAsSoonAsInTheVersionCheck) {
     EXPECT_EQ(info, kVersionTimeoutMs);
     EXPECT_EQ(transfer.timeoutMs(), ownTimeout);
     EXPECT_EQ(server.requestCount(QStringLiteral("/update/infoVersion2")), 1);
-    settings.reload();
     EXPECT_EQ(options().InfoVersion, 3);
 }
 

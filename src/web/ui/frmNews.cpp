@@ -53,8 +53,13 @@ void frmNews::onNavigateComplete(const QUrl& url) {
 }
 
 void frmNews::onDocumentComplete(const QUrl& url, bool ok) {
-    // A page that did not load is not shown: there is nothing to read.
-    if (!ok || url.toString() == QLatin1String("http:///") || ContactLink::isCloseLink(url.toString()))
+    // A page that did not load is not shown: there is nothing to read, and
+    // a hidden window would keep its browser processes for nothing.
+    if (!ok) {
+        close();
+        return;
+    }
+    if (url.toString() == QLatin1String("http:///") || ContactLink::isCloseLink(url.toString()))
         return;
     show();
     raise();

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         ok = loaded;
     });
     browser.navigate(QString::fromLocal8Bit(argv[1]));
-    QTest::qWaitFor([&] { return done; }, 30000);
+    if (!QTest::qWaitFor([&] { return done; }, 30000))
+        ok = false;
     // The page's timer writes once more after the load.
     QTest::qWait(1500);
     std::printf("loaded %d\n", ok ? 1 : 0);

@@ -242,7 +242,7 @@ TEST_F(WebBrowserTest, ContactLinksStartedByScriptArriveAsThePageWroteThem) {
             // One report each, also when the browser sees the link again later.
             evaluate(browser, QStringLiteral("location.href = 'close://ende'"));
             ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= 2; }, kPageTimeoutMs)) << way;
-            EXPECT_EQ(seen.join(u'|').toStdString(), (link + QStringLiteral("|close://ende")).toStdString())
+            EXPECT_EQ(seen.join(u'|').toStdString(), QString(link + QStringLiteral("|close://ende")).toStdString())
                 << way;
         }
     }
