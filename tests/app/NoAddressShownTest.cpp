@@ -61,15 +61,18 @@ class Shown {
 public:
     explicit Shown(const ScriptedPrompts& prompts) : m_prompts(prompts) {}
     void look() {
+        // Reading a page runs events, which may delete windows meanwhile.
+        QList<QPointer<WebBrowser>> browsers;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (!w->isVisible())
                 continue;
             add(QStringLiteral("title"), w->windowTitle());
-            for (WebBrowser* b : w->findChildren<WebBrowser*>()) {
-                if (!b->view())
-                    continue;
+            for (WebBrowser* b : w->findChildren<WebBrowser*>())
+                browsers << b;
+        }
+        for (const QPointer<WebBrowser>& b : browsers) {
+            if (b && b->view())
                 add(QStringLiteral("page"), BrowserDriver::bodyText(*b));
-            }
         }
     }
     QStringList all() const {

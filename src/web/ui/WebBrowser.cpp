@@ -2,11 +2,12 @@
 
 #include "platform/ui/DesktopShell.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QUuid>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -220,6 +221,19 @@ bool WebBrowser::acceptTarget(const QString& target, bool browserCanShow, bool u
     }
     // Anything else (other schemes, or a mail link a script followed) goes nowhere.
     return false;
+}
+
+void WebBrowser::releaseView() {
+    if (!m_view)
+        return;
+    m_page->disconnect(this);
+    m_view->hide();
+    m_layout->removeWidget(m_view);
+    // Not deleteLater(): a window closed outside the event loop it was shown
+    // from would keep its view, and the view its processes, until the end.
+    QTimer::singleShot(0, qApp, [view = QPointer<QWebEngineView>(m_view)] { delete view.data(); });
+    m_view = nullptr;
+    m_page = nullptr;
 }
 
 void WebBrowser::navigate(const QString& address) {

@@ -34,6 +34,10 @@ public:
     void navigate(const QString& address);
     // Shows a page stored in the program's resources under :/html/.
     void showStoredPage(const QString& fileName);
+    // Lets the web view go, and with it its page's processes, as soon as the
+    // browser's own callbacks have returned, whatever event loop runs then.
+    // For a window that closes: a later navigate() makes a new view.
+    void releaseView();
 
     // The address of the page shown (empty before the first one).
     QUrl url() const;

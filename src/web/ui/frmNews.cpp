@@ -9,6 +9,7 @@
 #include "web/UpdateCheck.h"
 #include "web/ui/WebBrowser.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -33,6 +34,11 @@ frmNews::frmNews(QWidget* mainWindow)
     resize(560, 480);
     connect(m_browser, &WebBrowser::navigateComplete, this, &frmNews::onNavigateComplete);
     connect(m_browser, &WebBrowser::documentComplete, this, &frmNews::onDocumentComplete);
+}
+
+void frmNews::closeEvent(QCloseEvent* event) {
+    m_browser->releaseView();
+    QWidget::closeEvent(event);
 }
 
 void frmNews::checkForInfo() {
