@@ -1,6 +1,7 @@
 #include "platform/Transfer.h"
 
 #include "platform/CodePage.h"
+#include "platform/TransferFailure.h"
 #include "platform/WaitGuard.h"
 
 #include <QEventLoop>
@@ -160,7 +161,7 @@ void Transfer::applyProxy() {
 }
 
 void Transfer::noteFailure(const QNetworkReply& reply) {
-    m_lastError = reply.errorString();
+    m_lastError = TransferFailure::text(m_lastStatus);
     m_lastFailedBeforeSending = failedBeforeSending(reply.error());
 }
 
@@ -189,7 +190,8 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         *ok = false;
     const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
     if (!parsed.isValid() || parsed.scheme().isEmpty()) {
-        m_lastError = QStringLiteral("invalid address");
+        m_lastStatus = 0;
+        m_lastError = TransferFailure::text(0);
         m_lastFailedBeforeSending = true;
         return {};
     }
@@ -210,7 +212,8 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
     if (!self)
         return {};
     if (!reply) {
-        m_lastError = QStringLiteral("request ended");
+        m_lastStatus = 0;
+        m_lastError = TransferFailure::text(0);
         m_lastFailedBeforeSending = false;
         return {};
     }
@@ -220,7 +223,7 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         reply->abort();
         reply->deleteLater();
         m_lastStatus = 0;
-        m_lastError = QStringLiteral("request ended");
+        m_lastError = TransferFailure::text(0);
         m_lastFailedBeforeSending = false;
         return {};
     }

@@ -69,6 +69,8 @@ public:
     QString getChunk(int max);
     // The HTTP status of the last finished request (0 when none arrived).
     int lastStatus() const { return m_lastStatus; }
+    // The last failure as the user may read it (TransferFailure::text):
+    // never the address; empty after a success.
     QString lastError() const { return m_lastError; }
     // The last request failed where its bytes cannot have reached the server
     // (refused connection, unknown host or proxy, failed TLS handshake).
