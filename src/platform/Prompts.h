@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -19,6 +20,9 @@ struct Message {
     QString title;
     QString text;
     Buttons buttons = Buttons::Ok;
+    // Own button texts in the order of the buttons ("Ersetzen", "Anhängen",
+    // "Abbrechen" for YesNoCancel); empty for the usual ones.
+    QStringList captions = {};
 };
 
 // Names of the modal dialogs reachable through the seam, with the arguments
@@ -49,6 +53,7 @@ void install(Handler* handler);
 Handler* installed();
 
 Answer show(Icon icon, const QString& title, const QString& text, Buttons buttons = Buttons::Ok);
+Answer show(const Message& message);
 QVariant dialog(const QString& name, const QVariantMap& args = {});
 
 } // namespace Prompts
