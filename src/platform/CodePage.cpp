@@ -60,7 +60,7 @@ TextEncoding detectEncoding(const QByteArray& bytes) {
     if (bytes.startsWith("\xFE\xFF"))
         return TextEncoding::Utf16Be;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8.decode(bytes);
+    const QString decoded = utf8.decode(bytes); // the decoder works only when its result is taken
     return utf8.hasError() ? TextEncoding::Windows1252 : TextEncoding::Utf8;
 }
 

@@ -38,6 +38,9 @@ inline constexpr const char* Options = "options";         // args: page; returns
 inline constexpr const char* NoInternet = "noInternet";   // returns "retry", "quit", or invalid when closed by its frame
 // args: text; returns the saved text (QString), invalid when closed by its frame
 inline constexpr const char* Signature = "signature";
+// args: rows (the first rows, each a QStringList), mapping (QVariantMap of
+// ImportMapping); returns the chosen mapping (QVariantMap), invalid when cancelled
+inline constexpr const char* ImportMapping = "importMapping";
 } // namespace Dialog
 
 class Handler {

@@ -32,7 +32,7 @@ struct Entry {
 };
 
 const std::vector<Entry> kABC{
-    {"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}, {"C", "0049170333", "", ""}};
+    {"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}, {"C", "00491703330000", "", ""}};
 
 // The main window in mass mode with a list, as a user gets there: the mode
 // button, then entries in the list window.
@@ -169,7 +169,7 @@ TEST_F(MassRunUi, CancelAfterTheFirstEntrySendsNothingMore) {
 }
 
 TEST_F(MassRunUi, ShortBalanceOrNoRefusesTheRunAndSendsNothing) {
-    m.enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}});
+    m.enterMassMode({{"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}});
     h.enterText(QStringLiteral("Hallo"));
     // 2 SMS at 10 credits: 19 is too little.
     h.service->setCredits(ServiceProcess::demoEmail(), 19);
@@ -210,7 +210,7 @@ TEST_F(MassRunUi, SecondSendDuringARunIsRefusedAndTheRunKeepsItsSnapshot) {
     emit h.ui().tbMultiSMS->Click();
     EXPECT_TRUE(h.window->massMode());
     // The list changes under the run: the run sends what it started with.
-    m.list().list().add(QStringLiteral("D"), QStringLiteral("0049170444"), {}, {});
+    m.list().list().add(QStringLiteral("D"), QStringLiteral("00491704440000"), {}, {});
     ASSERT_TRUE(m.waitForRunEnd());
     EXPECT_EQ(h.messagesStored(), 3);
     EXPECT_EQ(h.prompts.messages().size(), 1);
@@ -294,7 +294,7 @@ TEST_F(SilentGateway, UnansweredEntriesEndAtTheTimeOutAndAreLoggedAsNotSent) {
                                                "bermittelt.",
                                                "text/plain", 200, 1500ms});
     h->window->sender().iNet().setTimeoutMs(200);
-    m->enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}});
+    m->enterMassMode({{"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     m->sendConfirmed();
     ASSERT_TRUE(m->waitForRunEnd(10000));
@@ -310,7 +310,7 @@ TEST_F(SilentGateway, AReplyAfterMassModeEndedStaysOutOfTheSingleSendPath) {
     gateway.setReply(QStringLiteral("/send"), {"wurde erfolgreich an das Gateway \xFC"
                                                "bermittelt.",
                                                "text/plain", 200, 400ms});
-    m->enterMassMode({{"A", "0049170111", "", ""}});
+    m->enterMassMode({{"A", "00491701110000", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     m->sendConfirmed();
     // The list window closes while the reply is on its way: mass mode ends.
