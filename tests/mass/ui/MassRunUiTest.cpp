@@ -300,8 +300,8 @@ TEST_F(SilentGateway, UnansweredEntriesEndAtTheTimeOutAndAreLoggedAsNotSent) {
     ASSERT_TRUE(m->waitForRunEnd(10000));
     const QString log = m->log().logText();
     EXPECT_FALSE(log.contains(QStringLiteral("erfolgreich"))) << log.toStdString();
-    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 0049170111 wurde NICHT versendet")));
-    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 0049170222 wurde NICHT versendet")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 00491701110000 wurde NICHT versendet")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 00491702220000 wurde NICHT versendet")));
     EXPECT_EQ(m->status(), QStringLiteral("Vorgang abgeschlossen"));
     EXPECT_EQ(gateway.requestCount(QStringLiteral("/send")), 2);
 }
