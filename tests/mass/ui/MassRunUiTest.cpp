@@ -105,6 +105,47 @@ TEST_F(MassRunUi, ModeSwitchLocksTheRecipientFieldsAndShowsTheListBeside) {
     EXPECT_TRUE(h.ui().cmbName->currentText().isEmpty());
 }
 
+// Numbers that are no valid mobile numbers are counted before the run; the
+// user sends to all, leaves them out or stops.
+TEST(MassRunNumbers, InvalidAndLandlineNumbersAreAskedAboutBeforeTheRun) {
+    const struct {
+        Prompts::Answer answer;
+        QStringList sentTo;
+    } cases[] = {{Prompts::Answer::No, {QStringLiteral("00491701111111"), QStringLiteral("00436643333333")}},
+                 {Prompts::Answer::Cancel, {}}};
+    for (const auto& c : cases) {
+        MainWindowHarness harness;
+        harness.load();
+        MassRunFixture run(harness);
+        run.enterMassMode({{"A", "00491701111111", "", ""}, {"Festnetz", "0049301234567", "", ""},
+                           {"C", "00436643333333", "", ""}, {"Kurz", "0049170", "", ""}});
+        harness.enterText(QStringLiteral("Hallo %name%"));
+        harness.prompts.queueAnswer(c.answer);
+        harness.prompts.queueAnswer(Prompts::Answer::Yes); // the mass question
+        harness.clickSend();
+        ASSERT_FALSE(harness.prompts.messages().isEmpty());
+        EXPECT_EQ(harness.prompts.messages()[0].text,
+                  QStringLiteral("2 Nummern sind keine gültigen Mobilfunknummern. Trotzdem an alle senden?"));
+        if (c.sentTo.isEmpty()) {
+            // Stopped: no mass question, nothing sent.
+            EXPECT_EQ(harness.prompts.messages().size(), 1);
+            EXPECT_FALSE(harness.window->massModeControl().runActive());
+            EXPECT_TRUE(harness.service->query(QStringLiteral("SELECT id FROM messages")).isEmpty());
+            continue;
+        }
+        ASSERT_EQ(harness.prompts.messages().size(), 2);
+        EXPECT_EQ(harness.prompts.messages()[1].text,
+                  QStringLiteral("Achtung! Sie versenden eine MassenSMS!\r\n"
+                                 "Wollen Sie die 2 Nachrichten wirklich versenden?"));
+        ASSERT_TRUE(run.waitForRunEnd());
+        QStringList sent;
+        for (const QVariantList& row :
+             harness.service->query(QStringLiteral("SELECT empfaenger FROM messages ORDER BY id")))
+            sent << row.value(0).toString();
+        EXPECT_EQ(sent, c.sentTo);
+    }
+}
+
 TEST_F(MassRunUi, EntriesArriveInListOrderWithTheirPlaceholdersFilled) {
     m.enterMassMode({{"Frau Öz", "00491701111111", "Praxis", "Montag"},
                      {"Herr B", "01702222222", "Kanzlei", "Dienstag"},
