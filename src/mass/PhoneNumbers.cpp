@@ -7,6 +7,7 @@
 #include <phonenumbers/phonenumber.pb.h>
 #include <phonenumbers/phonenumberutil.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -77,6 +78,58 @@ PhoneNumbers::Kind kindOf(PhoneNumberUtil::PhoneNumberType type) {
     }
 }
 
+// The common spellings ("+49 170 1234567", "0170/1234567", "0043-664-…")
+// split into country code and national number without the library's full
+// parse, which costs several times the check that follows. Anything less
+// plain (letters, "(0)", a national number beginning with 0, no prefix at
+// all) goes through the full parse.
+struct Split {
+    int countryCode = 0;
+    QString national;
+};
+
+std::optional<Split> quickSplit(const QString& written, const PhoneNumberUtil* util) {
+    QString digits;
+    digits.reserve(written.size());
+    bool plus = false;
+    for (const QChar c : written) {
+        if (c >= u'0' && c <= u'9')
+            digits.append(c);
+        else if (c == u'+' && digits.isEmpty() && !plus)
+            plus = true;
+        else if (c != u' ' && c != u'/' && c != u'-' && c != u'(' && c != u')' && c != u'.')
+            return std::nullopt;
+    }
+    Split split;
+    QStringView international;
+    if (plus)
+        international = digits;
+    else if (digits.startsWith(QLatin1String("00")))
+        international = QStringView(digits).mid(2);
+    else if (digits.startsWith(u'0')) {
+        split.countryCode = 49;
+        split.national = digits.mid(1);
+    } else
+        return std::nullopt;
+    if (split.countryCode == 0) {
+        // Country codes are prefix-free: the first known one is the one.
+        std::string region;
+        for (qsizetype length = 1; length <= 3 && length < international.size(); ++length) {
+            const int code = international.left(length).toInt();
+            util->GetRegionCodeForCountryCode(code, &region);
+            if (region != "ZZ") {
+                split.countryCode = code;
+                split.national = international.mid(length).toString();
+                break;
+            }
+        }
+    }
+    if (split.countryCode == 0 || split.national.isEmpty() || split.national.startsWith(u'0') ||
+        split.national.size() > 17)
+        return std::nullopt;
+    return split;
+}
+
 } // namespace
 
 namespace PhoneNumbers {
@@ -85,7 +138,17 @@ Result normalize(const QString& written) {
     const PhoneNumberUtil* util = PhoneNumberUtil::GetInstance();
     PhoneNumber parsed;
     Result r;
-    if (util->Parse(written.toStdString(), kRegion, &parsed) == PhoneNumberUtil::NO_PARSING_ERROR) {
+    if (const std::optional<Split> split = quickSplit(written, util)) {
+        parsed.set_country_code(split->countryCode);
+        parsed.set_national_number(split->national.toULongLong());
+        r.kind = kindOf(util->GetNumberType(parsed));
+        if (r.kind != Kind::Invalid)
+            r.number = QLatin1String("00") + QString::number(split->countryCode) + split->national;
+    }
+    // What the quick split holds invalid gets the full parse, which knows
+    // every country's own rules.
+    if (r.number.isEmpty() &&
+        util->Parse(written.toStdString(), kRegion, &parsed) == PhoneNumberUtil::NO_PARSING_ERROR) {
         // The type is UNKNOWN exactly for numbers the library holds invalid.
         r.kind = kindOf(util->GetNumberType(parsed));
         if (r.kind != Kind::Invalid) {

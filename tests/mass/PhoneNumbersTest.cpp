@@ -46,6 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"+43 664 123456", "0043664123456", Kind::Mobile},
         NumberCase{"+41 79 123 45 67", "0041791234567", Kind::Mobile},
         NumberCase{"+44 7911 123456", "00447911123456", Kind::Mobile},
+        NumberCase{"+48 512 345 678", "0048512345678", Kind::Mobile},
+        // Italy keeps the leading zero of its landlines after the country code.
+        NumberCase{"+39 06 1234 5678", "00390612345678", Kind::NotMobile},
         // The US does not tell mobile from landline: it may take SMS.
         NumberCase{"+1 650 253 0000", "0016502530000", Kind::Mobile},
         // Landlines and service numbers are valid but take no SMS.
