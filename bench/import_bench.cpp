@@ -56,7 +56,8 @@ void Import_100k(benchmark::State& state) {
     const QString path = sampleFile();
     for (auto _ : state) {
         const RecipientImport::Source s = RecipientImport::read(path);
-        const RecipientImport::Result r = RecipientImport::apply(s.table, RecipientImport::initialMapping(s.table));
+        const RecipientImport::Result r =
+            RecipientImport::apply(s.table, RecipientImport::initialMapping(s.table));
         const QList<int> duplicates = DuplicateCheck::laterDuplicates(r.entries);
         if (r.entries.size() != kRows || duplicates.size() != kRows / 100)
             state.SkipWithError("unexpected result");
@@ -106,7 +107,8 @@ WindowRun importThroughTheWindow() {
     qint64 longest = 0;
     QTimer ticker;
     ticker.setInterval(5);
-    QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] { longest = std::max(longest, sinceTick.restart()); });
+    QObject::connect(&ticker, &QTimer::timeout, &ticker,
+                     [&] { longest = std::max(longest, sinceTick.restart()); });
     QEventLoop loop;
     QObject::connect(&window.importer(), &RecipientImporter::importFinished, &loop, &QEventLoop::quit);
     QElapsedTimer run;
@@ -139,8 +141,8 @@ int main(int argc, char** argv) {
     std::printf("\n%d rows, wall time per import (target: under %.1f s):\n", kRows, kTargetSeconds);
     for (const auto& [name, s] : reporter.seconds)
         std::printf("  %-28s %7.3f s  %s\n", name.c_str(), s, s < kTargetSeconds ? "ok" : "TOO SLOW");
-    std::printf("  %-28s %7.3f s  %s (%lld entries after the duplicate check)\n", "through the window", w.seconds,
-                w.seconds < kTargetSeconds ? "ok" : "TOO SLOW", static_cast<long long>(w.entries));
+    std::printf("  %-28s %7.3f s  %s (%lld entries after the duplicate check)\n", "through the window",
+                w.seconds, w.seconds < kTargetSeconds ? "ok" : "TOO SLOW", static_cast<long long>(w.entries));
     std::printf("  longest event-loop gap meanwhile: %lld ms (target: under %lld ms)  %s\n",
                 static_cast<long long>(w.longestGapMs), static_cast<long long>(kLongestGapTargetMs),
                 w.longestGapMs < kLongestGapTargetMs ? "ok" : "TOO LONG");

@@ -52,9 +52,9 @@ QString storeName(const QStringList& headerRow) {
 } // namespace
 
 QVariantMap ImportMapping::toVariant() const {
-    return {{QStringLiteral("name"), name},   {QStringLiteral("lastName"), lastName},
+    return {{QStringLiteral("name"), name},     {QStringLiteral("lastName"), lastName},
             {QStringLiteral("number"), number}, {QStringLiteral("frei1"), frei1},
-            {QStringLiteral("frei2"), frei2}, {QStringLiteral("header"), header}};
+            {QStringLiteral("frei2"), frei2},   {QStringLiteral("header"), header}};
 }
 
 ImportMapping ImportMapping::fromVariant(const QVariantMap& map) {
@@ -151,8 +151,8 @@ ImportMapping guess(const QList<QStringList>& firstRows) {
             bestPhone = rank;
             m.number = c;
             named = true;
-        } else if (isAny(h, {"name", "anzeigename", "vollständigername", "displayname", "fullname",
-                             "kontakt", "empfänger"})) {
+        } else if (isAny(h, {"name", "anzeigename", "vollständigername", "displayname", "fullname", "kontakt",
+                             "empfänger"})) {
             m.name = c;
             named = true;
         } else if (isAny(h, {"vorname", "firstname", "givenname"})) {

@@ -13,7 +13,8 @@ Preview forEntry(const QString& message, const RecipientEntry& entry, bool longS
 }
 
 int listSms(const QString& message, int maxName, int maxFrei1, int maxFrei2, bool longSms) {
-    return MessageText::smsPerRecipient(MessageText::massEstimate(message, maxName, maxFrei1, maxFrei2), longSms);
+    return MessageText::smsPerRecipient(MessageText::massEstimate(message, maxName, maxFrei1, maxFrei2),
+                                        longSms);
 }
 
 QString countText(const Preview& preview) {

@@ -61,7 +61,8 @@ QString joined(const QString& a, const QString& b) {
 // Normalises every number on as many threads as the machine has cores.
 void normaliseAll(QList<RecipientEntry>& entries) {
     const qsizetype n = entries.size();
-    const int threads = int(std::clamp<qsizetype>(QThread::idealThreadCount(), 1, std::max<qsizetype>(1, n / 2000)));
+    const int threads =
+        int(std::clamp<qsizetype>(QThread::idealThreadCount(), 1, std::max<qsizetype>(1, n / 2000)));
     RecipientEntry* data = entries.data();
     const auto work = [data](qsizetype from, qsizetype to) {
         for (qsizetype i = from; i < to; ++i)
@@ -95,9 +96,10 @@ Source readBytes(const QByteArray& bytes) {
         return fromCards(text);
     s.table = CsvImport::parse(text, kMaxEntries + 1, CsvImport::detectDelimiter(text));
     if (s.table.rows.isEmpty()) {
-        s.error = s.table.unclosedQuote
-                      ? errorText("Die Datei endet in einem Feld in Anführungszeichen, das nicht geschlossen wird.")
-                      : errorText("Die Datei ist leer.");
+        s.error =
+            s.table.unclosedQuote
+                ? errorText("Die Datei endet in einem Feld in Anführungszeichen, das nicht geschlossen wird.")
+                : errorText("Die Datei ist leer.");
         return s;
     }
     if (initialMapping(s.table).number < 0)

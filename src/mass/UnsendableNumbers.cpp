@@ -19,7 +19,8 @@ QList<int> rows(const QList<RecipientEntry>& entries) {
 QString questionText(qsizetype count) {
     if (count == 1)
         return QStringLiteral("1 Nummer ist keine gültige Mobilfunknummer. Trotzdem an alle senden?");
-    return QStringLiteral("%1 Nummern sind keine gültigen Mobilfunknummern. Trotzdem an alle senden?").arg(count);
+    return QStringLiteral("%1 Nummern sind keine gültigen Mobilfunknummern. Trotzdem an alle senden?")
+        .arg(count);
 }
 
 std::optional<QList<RecipientEntry>> confirm(const QList<RecipientEntry>& entries) {
@@ -31,7 +32,8 @@ std::optional<QList<RecipientEntry>> confirm(const QList<RecipientEntry>& entrie
     m.title = Product::productName();
     m.text = questionText(bad.size());
     m.buttons = Prompts::Buttons::YesNoCancel;
-    m.captions = {QStringLiteral("An alle senden"), QStringLiteral("Ohne diese senden"), QStringLiteral("Abbrechen")};
+    m.captions = {QStringLiteral("An alle senden"), QStringLiteral("Ohne diese senden"),
+                  QStringLiteral("Abbrechen")};
     switch (Prompts::show(m)) {
     case Prompts::Answer::Yes:
         return entries;

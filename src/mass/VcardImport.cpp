@@ -31,7 +31,8 @@ QStringList unfold(const QString& text) {
             lines.append(line);
         }
         const QString& last = lines.last();
-        softBreak = last.endsWith(u'=') && last.contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive);
+        softBreak =
+            last.endsWith(u'=') && last.contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive);
     }
     return lines;
 }
@@ -192,7 +193,8 @@ QList<Card> parse(const QString& text) {
         Property p;
         if (!parseProperty(line, &p))
             continue;
-        if (p.name == u"BEGIN" && p.value.trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0) {
+        if (p.name == u"BEGIN" &&
+            p.value.trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0) {
             inCard = true;
             card = Card();
             structuredName.clear();

@@ -52,8 +52,8 @@ TEST(CsvDelimiter, IsTheOneThatSplitsTheLinesEvenly) {
 }
 
 TEST(CsvParse, QuotesLineBreaksAndBlanksAsSpreadsheetsWriteThem) {
-    const CsvImport::Table t = CsvImport::parse(
-        QStringLiteral("a; b ;\"c;\"\"d\"\"\"\r\n\r\n\"x\ny\";;\n"), 100, u';');
+    const CsvImport::Table t =
+        CsvImport::parse(QStringLiteral("a; b ;\"c;\"\"d\"\"\"\r\n\r\n\"x\ny\";;\n"), 100, u';');
     ASSERT_EQ(t.rows.size(), 2);
     EXPECT_EQ(t.rows[0], (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c;\"d\"")}));
     EXPECT_EQ(t.rows[1], (QStringList{QStringLiteral("x\ny"), QString(), QString()}));
@@ -71,24 +71,29 @@ TEST(MappingGuess, ReadsColumnNamesAndValues) {
         QList<QStringList> rows;
         ImportMapping expected;
     } cases[] = {
-        {rowsOf({{"Name", "Telefon", "Mobil", "Freitext 1", "Freitext 2"}, {"A", "030 1", "0170 1", "x", "y"}}),
+        {rowsOf(
+             {{"Name", "Telefon", "Mobil", "Freitext 1", "Freitext 2"}, {"A", "030 1", "0170 1", "x", "y"}}),
          ImportMapping{0, -1, 2, 3, 4, true}},
-        {rowsOf({{"Nachname", "Vorname", "Handy"}, {"Meier", "Hans", "0170 1234567"}}), ImportMapping{1, 0, 2, -1, -1, true}},
+        {rowsOf({{"Nachname", "Vorname", "Handy"}, {"Meier", "Hans", "0170 1234567"}}),
+         ImportMapping{1, 0, 2, -1, -1, true}},
         {rowsOf({{"Phone", "Fax", "Display Name"}}), ImportMapping{2, -1, 0, -1, -1, true}},
         {rowsOf({{"Fax", "Mobiltelefon"}}), ImportMapping{-1, -1, 1, -1, -1, true}},
         // No names: the column of numbers, the first other column for the name.
-        {rowsOf({{"Meier", "01701234567"}, {"Schulz", "0171 1234567"}}), ImportMapping{0, -1, 1, -1, -1, false}},
+        {rowsOf({{"Meier", "01701234567"}, {"Schulz", "0171 1234567"}}),
+         ImportMapping{0, -1, 1, -1, -1, false}},
         // Unknown names above rows of numbers: a header all the same.
         {rowsOf({{"Kunde", "Rufnr."}, {"Meier", "+49 170 1234567"}}), ImportMapping{0, -1, 1, -1, -1, true}},
         {rowsOf({{"Name", "Ort"}, {"Anna", "Berlin"}}), ImportMapping{0, -1, -1, -1, -1, true}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ImportMappingRules::guess(c.rows).toText(), c.expected.toText()) << c.rows.first().join(u';').toStdString();
+        EXPECT_EQ(ImportMappingRules::guess(c.rows).toText(), c.expected.toText())
+            << c.rows.first().join(u';').toStdString();
 }
 
 TEST(MappingStore, IsRememberedPerHeaderLine) {
     TempSettings settings;
-    const QStringList header{QStringLiteral("Spalte A"), QStringLiteral("Spalte B"), QStringLiteral("Spalte C")};
+    const QStringList header{QStringLiteral("Spalte A"), QStringLiteral("Spalte B"),
+                             QStringLiteral("Spalte C")};
     const ImportMapping chosen{2, -1, 0, 1, -1, true};
     ImportMapping read;
     EXPECT_FALSE(ImportMappingRules::remembered(header, &read));
@@ -96,7 +101,8 @@ TEST(MappingStore, IsRememberedPerHeaderLine) {
     ASSERT_TRUE(ImportMappingRules::remembered(header, &read));
     EXPECT_EQ(read, chosen);
     // Another header line has its own choice; one naming a column it lacks is not taken.
-    EXPECT_FALSE(ImportMappingRules::remembered({QStringLiteral("Spalte A"), QStringLiteral("Spalte B")}, &read));
+    EXPECT_FALSE(
+        ImportMappingRules::remembered({QStringLiteral("Spalte A"), QStringLiteral("Spalte B")}, &read));
     // The table's initial mapping prefers the remembered one over the guess.
     CsvImport::Table t;
     t.rows = {header, {QStringLiteral("0170 1234567"), QStringLiteral("x"), QStringLiteral("Anna")}};
@@ -109,8 +115,8 @@ TEST(MappingStore, IsRememberedPerHeaderLine) {
 }
 
 TEST(Duplicates, AreFoundAfterNormalisingAndTheFirstOfEachKept) {
-    const QList<RecipientEntry> list{entry("A", "00491701234567"), entry("B", "0170 1234567"),
-                                     entry("C", "00436641234567"), entry("D", "+49 170 1234567"),
+    const QList<RecipientEntry> list{entry("A", "00491701234567"),   entry("B", "0170 1234567"),
+                                     entry("C", "00436641234567"),   entry("D", "+49 170 1234567"),
                                      entry("E", "0043 664 1234567"), entry("F", "00491709999999")};
     const QList<int> rows = DuplicateCheck::laterDuplicates(list);
     EXPECT_EQ(rows, (QList<int>{1, 3, 4}));
@@ -118,20 +124,22 @@ TEST(Duplicates, AreFoundAfterNormalisingAndTheFirstOfEachKept) {
     ASSERT_EQ(kept.size(), 3);
     EXPECT_EQ(kept[0].name + kept[1].name + kept[2].name, QStringLiteral("ACF"));
     EXPECT_EQ(DuplicateCheck::questionText(12),
-              QStringLiteral("12 doppelte Nummern gefunden.\r\nSoll von jeder Nummer nur der erste Eintrag bleiben?"));
+              QStringLiteral(
+                  "12 doppelte Nummern gefunden.\r\nSoll von jeder Nummer nur der erste Eintrag bleiben?"));
     EXPECT_TRUE(DuplicateCheck::questionText(1).startsWith(QStringLiteral("1 doppelte Nummer gefunden.")));
 }
 
 TEST(Export, IsReadBackToTheSameList) {
     TempSettings settings; // no mapping remembered from elsewhere
-    const QList<RecipientEntry> list{entry("Müller; Jürgen", "00491701234567", "Sie sagte \"ja\"", "Zeile 1\r\nZeile 2"),
-                                     entry(" Anna ", "0043664123456", "", "€ 5"),
-                                     entry("", "00491711234567", "x", "")};
+    const QList<RecipientEntry> list{
+        entry("Müller; Jürgen", "00491701234567", "Sie sagte \"ja\"", "Zeile 1\r\nZeile 2"),
+        entry(" Anna ", "0043664123456", "", "€ 5"), entry("", "00491711234567", "x", "")};
     const QByteArray bytes = CsvExport::encode(list);
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFName;Nummer;Freitext 1;Freitext 2\r\n\"Müller; Jürgen\";"));
     const RecipientImport::Source s = RecipientImport::readBytes(bytes);
     ASSERT_TRUE(s.error.isEmpty());
-    const RecipientImport::Result r = RecipientImport::apply(s.table, RecipientImport::initialMapping(s.table));
+    const RecipientImport::Result r =
+        RecipientImport::apply(s.table, RecipientImport::initialMapping(s.table));
     EXPECT_EQ(r.entries, list);
     EXPECT_EQ(r.leftOut.total(), 0);
 }

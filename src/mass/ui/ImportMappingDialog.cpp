@@ -40,7 +40,8 @@ ImportMappingDialog::ImportMappingDialog(const QList<QStringList>& firstRows, co
     : QDialog(parent), m_rows(firstRows), m_table(new QTableWidget(this)),
       m_header(new QCheckBox(QStringLiteral("Erste Zeile enthält Spaltennamen"), this)),
       m_name(choice(this, "cmbName")), m_lastName(choice(this, "cmbNachname")),
-      m_number(choice(this, "cmbNummer")), m_frei1(choice(this, "cmbFrei1")), m_frei2(choice(this, "cmbFrei2")) {
+      m_number(choice(this, "cmbNummer")), m_frei1(choice(this, "cmbFrei1")),
+      m_frei2(choice(this, "cmbFrei2")) {
     setObjectName(QStringLiteral("frmImportMapping"));
     setWindowTitle(QStringLiteral("Spalten zuordnen"));
     for (const QStringList& r : m_rows)
@@ -105,7 +106,8 @@ void ImportMappingDialog::showRows() {
     m_table->setRowCount(int(m_rows.size() - from));
     QStringList labels;
     for (int c = 0; c < m_columns; ++c)
-        labels << (header ? m_rows.first().value(c).left(kShownCell) : QStringLiteral("Spalte %1").arg(c + 1));
+        labels << (header ? m_rows.first().value(c).left(kShownCell)
+                          : QStringLiteral("Spalte %1").arg(c + 1));
     m_table->setHorizontalHeaderLabels(labels);
     for (qsizetype r = from; r < m_rows.size(); ++r) {
         for (int c = 0; c < m_columns; ++c)
@@ -145,12 +147,13 @@ ImportMapping ImportMappingDialog::mapping() const {
 
 void registerImportMappingDialog() {
     WidgetPrompts::instance().registerDialog(
-        QString::fromLatin1(Prompts::Dialog::ImportMapping), [](QWidget* parent, const QVariantMap& args) -> QVariant {
+        QString::fromLatin1(Prompts::Dialog::ImportMapping),
+        [](QWidget* parent, const QVariantMap& args) -> QVariant {
             QList<QStringList> rows;
             for (const QVariant& r : args.value(QStringLiteral("rows")).toList())
                 rows.append(r.toStringList());
-            ImportMappingDialog dialog(rows, ImportMapping::fromVariant(args.value(QStringLiteral("mapping")).toMap()),
-                                       parent);
+            ImportMappingDialog dialog(
+                rows, ImportMapping::fromVariant(args.value(QStringLiteral("mapping")).toMap()), parent);
             if (dialog.exec() != QDialog::Accepted)
                 return {};
             return dialog.mapping().toVariant();

@@ -59,10 +59,11 @@ void RecipientImporter::importFile() {
     if (m_busy || m_window.editingLocked())
         return;
     const QString path =
-        Prompts::dialog(QString::fromLatin1(Prompts::Dialog::OpenFile),
-                        {{QStringLiteral("title"), QStringLiteral("Empfänger importieren")},
-                         {QStringLiteral("filter"),
-                          QStringLiteral("CSV- und vCard-Dateien (*.csv *.tsv *.txt *.vcf);;All Files (*.*)")}})
+        Prompts::dialog(
+            QString::fromLatin1(Prompts::Dialog::OpenFile),
+            {{QStringLiteral("title"), QStringLiteral("Empfänger importieren")},
+             {QStringLiteral("filter"),
+              QStringLiteral("CSV- und vCard-Dateien (*.csv *.tsv *.txt *.vcf);;All Files (*.*)")}})
             .toString();
     if (!path.isEmpty())
         importPath(path);
@@ -90,9 +91,9 @@ void RecipientImporter::importPath(const QString& path) {
                 QVariantList rows;
                 for (qsizetype r = 0; r < std::min<qsizetype>(source.table.rows.size(), kShownRows + 1); ++r)
                     rows.append(source.table.rows.at(r));
-                const QVariant chosen =
-                    Prompts::dialog(QString::fromLatin1(Prompts::Dialog::ImportMapping),
-                                    {{QStringLiteral("rows"), rows}, {QStringLiteral("mapping"), mapping.toVariant()}});
+                const QVariant chosen = Prompts::dialog(
+                    QString::fromLatin1(Prompts::Dialog::ImportMapping),
+                    {{QStringLiteral("rows"), rows}, {QStringLiteral("mapping"), mapping.toVariant()}});
                 if (!chosen.isValid()) {
                     finish();
                     return;
@@ -130,10 +131,11 @@ void RecipientImporter::applyImported(const QList<RecipientEntry>& imported, con
         Prompts::Message m;
         m.icon = Prompts::Icon::Question;
         m.title = title();
-        m.text = QStringLiteral("Die Liste enthält bereits %1 Einträge.\r\nSollen die %2 importierten Empfänger "
-                                "die Liste ersetzen oder an sie angehängt werden?")
-                     .arg(current.size())
-                     .arg(imported.size());
+        m.text =
+            QStringLiteral("Die Liste enthält bereits %1 Einträge.\r\nSollen die %2 importierten Empfänger "
+                           "die Liste ersetzen oder an sie angehängt werden?")
+                .arg(current.size())
+                .arg(imported.size());
         m.buttons = Prompts::Buttons::YesNoCancel;
         m.captions = {QStringLiteral("Ersetzen"), QStringLiteral("Anhängen"), QStringLiteral("Abbrechen")};
         const Prompts::Answer a = Prompts::show(m);
@@ -183,7 +185,8 @@ void RecipientImporter::exportFile() {
                       Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     if (!CsvExport::save(path, m_window.list().entries()))
-        Prompts::show(Prompts::Icon::Error, title(), QStringLiteral("Die Liste konnte nicht exportiert werden."));
+        Prompts::show(Prompts::Icon::Error, title(),
+                      QStringLiteral("Die Liste konnte nicht exportiert werden."));
 }
 
 void RecipientImporter::acceptDropsOn(QWidget* target) {

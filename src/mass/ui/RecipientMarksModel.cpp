@@ -52,10 +52,11 @@ QVariant RecipientMarksModel::data(const QModelIndex& index, int role) const {
         if (p.sms > m_listSms) {
             if (role == Qt::BackgroundRole)
                 return kLonger;
-            return QString(QIdentityProxyModel::data(index, Qt::DisplayRole).toString() + u'\n' +
-                   QStringLiteral("Die Nachricht an diesen Empfänger braucht %1 SMS, gezählt sind %2.")
-                       .arg(p.sms)
-                       .arg(m_listSms));
+            return QString(
+                QIdentityProxyModel::data(index, Qt::DisplayRole).toString() + u'\n' +
+                QStringLiteral("Die Nachricht an diesen Empfänger braucht %1 SMS, gezählt sind %2.")
+                    .arg(p.sms)
+                    .arg(m_listSms));
         }
     }
     return QIdentityProxyModel::data(index, role);

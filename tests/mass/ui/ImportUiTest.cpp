@@ -1,10 +1,10 @@
 #include "MultiSMSWindowHarness.h"
 #include "PrintQt.h"
 
+#include "TempSettings.h"
 #include "mass/RecipientTableModel.h"
 #include "mass/ui/ImportMappingDialog.h"
 #include "mass/ui/RecipientImporter.h"
-#include "TempSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,7 +30,8 @@ protected:
     void SetUp() override {
         MultiSMSWindow::SetUp();
         // The mapping dialog is answered with the columns it was offered.
-        prompts.setDialogAnswer(kMapping, [](const QVariantMap& args) { return args.value(QStringLiteral("mapping")); });
+        prompts.setDialogAnswer(
+            kMapping, [](const QVariantMap& args) { return args.value(QStringLiteral("mapping")); });
     }
     bool import(const QString& file) {
         QSignalSpy done(&w.importer(), &RecipientImporter::importFinished);
@@ -52,7 +53,8 @@ protected:
 
 TEST_F(ImportWindow, TheImportKeyReadsTheFileThroughTheMappingAndReportsWhatWasLeftOut) {
     ASSERT_NE(key("import"), nullptr);
-    EXPECT_EQ(key("import")->toolTip(), QStringLiteral("Importiert Empfänger aus einer CSV- oder vCard-Datei."));
+    EXPECT_EQ(key("import")->toolTip(),
+              QStringLiteral("Importiert Empfänger aus einer CSV- oder vCard-Datei."));
     open(writeFile(QStringLiteral("alt.msms"), "Alt;00491709999999;;;\r\n"));
     ASSERT_EQ(w.fileName(), path(QStringLiteral("alt.msms")));
     prompts.clear();
@@ -70,14 +72,16 @@ TEST_F(ImportWindow, TheImportKeyReadsTheFileThroughTheMappingAndReportsWhatWasL
     const QVariantList rows = prompts.dialogs()[1].args.value(QStringLiteral("rows")).toList();
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0].toStringList().value(0), QStringLiteral("Vorname"));
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("Jürgen Müller"), QStringLiteral("Anna Groß"), QStringLiteral("Zoë Weiß")}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Jürgen Müller"), QStringLiteral("Anna Groß"),
+                                    QStringLiteral("Zoë Weiß")}));
     EXPECT_EQ(w.list().at(1).frei1, QStringLiteral("Termin am\r\nMontag"));
     EXPECT_EQ(field("txtAnzahl")->text(), QStringLiteral("3"));
     // The imported list belongs to no file: the next save asks for a name.
     EXPECT_TRUE(w.fileName().isEmpty());
     ASSERT_EQ(prompts.messages().size(), 2);
-    EXPECT_EQ(prompts.messages()[0].captions,
-              (QStringList{QStringLiteral("Ersetzen"), QStringLiteral("Anhängen"), QStringLiteral("Abbrechen")}));
+    EXPECT_EQ(
+        prompts.messages()[0].captions,
+        (QStringList{QStringLiteral("Ersetzen"), QStringLiteral("Anhängen"), QStringLiteral("Abbrechen")}));
     EXPECT_EQ(prompts.messages()[1].text,
               QStringLiteral("2 Zeilen der Datei wurden nicht übernommen:\r\n  - 2 ohne Rufnummer"));
 }
@@ -102,8 +106,9 @@ TEST_P(ImportMode, TheAnswerDecidesWhatHappensToTheList) {
     EXPECT_EQ(view()->model()->rowCount(), expected.size());
     ASSERT_FALSE(prompts.messages().isEmpty());
     EXPECT_EQ(prompts.messages()[0].text,
-              QStringLiteral("Die Liste enthält bereits 1 Einträge.\r\nSollen die 2 importierten Empfänger die Liste "
-                             "ersetzen oder an sie angehängt werden?"));
+              QStringLiteral(
+                  "Die Liste enthält bereits 1 Einträge.\r\nSollen die 2 importierten Empfänger die Liste "
+                  "ersetzen oder an sie angehängt werden?"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, ImportMode,
@@ -122,7 +127,8 @@ TEST_F(ImportWindow, NumbersThatTakeNoSmsAreMarkedWithTheReason) {
     EXPECT_EQ(cell(1, number, Qt::BackgroundRole).value<QColor>(), QColor(255, 192, 192));
     EXPECT_EQ(cell(1, number, Qt::ToolTipRole).toString(),
               QStringLiteral("0049301234567\nKeine Mobilfunknummer (Festnetz- oder Sondernummer)"));
-    EXPECT_EQ(cell(2, number, Qt::ToolTipRole).toString(), QStringLiteral("0049170\nKeine gültige Rufnummer"));
+    EXPECT_EQ(cell(2, number, Qt::ToolTipRole).toString(),
+              QStringLiteral("0049170\nKeine gültige Rufnummer"));
     // Other columns are not marked.
     EXPECT_FALSE(cell(1, RecipientTableModel::NameColumn, Qt::BackgroundRole).isValid());
 }
@@ -152,15 +158,17 @@ TEST_F(ImportWindow, ThePreviewShowsTheSelectedEntrysMessageAndLongerOnesAreMark
 }
 
 TEST_F(ImportWindow, DuplicatesAfterALoadAreReportedAndOnlyTheFirstKeptOnRequest) {
-    const QString file = writeFile(QStringLiteral("doppelt.msms"), "A;00491701234567;;;\r\nB;01701234567;;;\r\n"
-                                                                   "C;00436641234567;;;\r\nD;00491701234567;;;\r\n");
+    const QString file =
+        writeFile(QStringLiteral("doppelt.msms"), "A;00491701234567;;;\r\nB;01701234567;;;\r\n"
+                                                  "C;00436641234567;;;\r\nD;00491701234567;;;\r\n");
     prompts.queueDialogResult(file);
     prompts.queueAnswer(Answer::Ok);  // the prefix notice
     prompts.queueAnswer(Answer::Yes); // keep only the first
     key("open")->trigger();
     ASSERT_EQ(prompts.messages().size(), 2);
     EXPECT_EQ(prompts.messages()[1].text,
-              QStringLiteral("2 doppelte Nummern gefunden.\r\nSoll von jeder Nummer nur der erste Eintrag bleiben?"));
+              QStringLiteral(
+                  "2 doppelte Nummern gefunden.\r\nSoll von jeder Nummer nur der erste Eintrag bleiben?"));
     EXPECT_EQ(names(), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
     EXPECT_EQ(field("txtAnzahl")->text(), QStringLiteral("2"));
     // The list still belongs to its file.
@@ -175,7 +183,8 @@ TEST_F(ImportWindow, DuplicatesAfterALoadAreReportedAndOnlyTheFirstKeptOnRequest
 
 TEST_F(ImportWindow, ExportWritesTheListThatTheImportReadsBack) {
     w.list().add(QStringLiteral("Müller; J."), QStringLiteral("00491701234567"), QStringLiteral("a\"b"), {});
-    w.list().add(QStringLiteral("Zoë"), QStringLiteral("0043664123456"), {}, QStringLiteral("zwei\r\nZeilen"));
+    w.list().add(QStringLiteral("Zoë"), QStringLiteral("0043664123456"), {},
+                 QStringLiteral("zwei\r\nZeilen"));
     w.recalcMaxSizes();
     const QList<RecipientEntry> before = w.list().entries();
     prompts.queueDialogResult(path(QStringLiteral("liste")));
@@ -245,7 +254,8 @@ TEST_F(ImportWindow, TheMappingDialogOffersTheColumnsAndIsRememberedPerHeader) {
         QList<QStringList> rows;
         for (const QVariant& r : args.value(QStringLiteral("rows")).toList())
             rows << r.toStringList();
-        ImportMappingDialog dialog(rows, ImportMapping::fromVariant(args.value(QStringLiteral("mapping")).toMap()));
+        ImportMappingDialog dialog(rows,
+                                   ImportMapping::fromVariant(args.value(QStringLiteral("mapping")).toMap()));
         auto* number = dialog.findChild<QComboBox*>(QStringLiteral("cmbNummer"));
         auto* frei2 = dialog.findChild<QComboBox*>(QStringLiteral("cmbFrei2"));
         auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdImportieren"));
@@ -267,7 +277,8 @@ TEST_F(ImportWindow, TheMappingDialogOffersTheColumnsAndIsRememberedPerHeader) {
     EXPECT_EQ(w.list().at(0).frei2, QStringLiteral("Heinz GmbH"));
 
     // The next file with that header line is offered the same choice.
-    prompts.setDialogAnswer(kMapping, [](const QVariantMap& args) { return args.value(QStringLiteral("mapping")); });
+    prompts.setDialogAnswer(kMapping,
+                            [](const QVariantMap& args) { return args.value(QStringLiteral("mapping")); });
     prompts.clear();
     prompts.queueAnswer(Answer::Yes);
     ASSERT_TRUE(import(importFile("kontakte_export.csv")));
