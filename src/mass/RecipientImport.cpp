@@ -102,7 +102,9 @@ Source readBytes(const QByteArray& bytes) {
                 : errorText("Die Datei ist leer.");
         return s;
     }
-    if (initialMapping(s.table).number < 0)
+    // The guess alone: the value store is not for worker threads, and a
+    // column that neither its name nor its values show as numbers holds none.
+    if (ImportMappingRules::guess(s.table.rows.mid(0, kGuessRows)).number < 0)
         s.error = errorText("In der Datei wurde keine Spalte mit Rufnummern gefunden.");
     return s;
 }

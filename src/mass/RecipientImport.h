@@ -53,7 +53,8 @@ struct Result {
 // kMaxFieldLength are left out and counted.
 Result apply(const CsvImport::Table& table, const ImportMapping& mapping);
 
-// The guessed or remembered mapping for a source.
+// The remembered or else the guessed mapping for a source. Reads the value
+// store: call it on the main thread.
 ImportMapping initialMapping(const CsvImport::Table& table);
 
 // "3 Zeilen der Datei wurden nicht übernommen:" and one line per reason;
