@@ -1,6 +1,7 @@
 // A ".msms" file: a file that loads is saved again and loads to the same
 // entries, and the saved bytes are stable from then on.
 #include "FuzzSupport.h"
+#include "StoredEntries.h"
 
 #include "platform/CodePage.h"
 
@@ -20,19 +21,6 @@ QString describe(const QList<RecipientEntry>& entries) {
     return s;
 }
 } // namespace
-
-// The five codes Windows-1252 leaves undefined read as C1 controls, which the
-// code page does not write back (they become "?"): the entries as a file can hold them.
-inline QList<RecipientEntry> asStored(QList<RecipientEntry> entries) {
-    const auto held = [](const QString& s) { return CodePage::fromWindows1252(CodePage::toWindows1252(s)); };
-    for (RecipientEntry& e : entries) {
-        e.name = held(e.name);
-        e.number = held(e.number);
-        e.frei1 = held(e.frei1);
-        e.frei2 = held(e.frei2);
-    }
-    return entries;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto list = MsmsFile::parse(fuzz::bytes(data, size));

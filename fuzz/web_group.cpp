@@ -1,23 +1,11 @@
 // A group file downloaded from the service: loaded whole or not at all, and
 // each entry as the mass-SMS file would hold it.
 #include "FuzzSupport.h"
+#include "StoredEntries.h"
 
 #include "mass/MsmsFile.h"
 #include "mass/WebGroup.h"
 #include "platform/CodePage.h"
-
-// The five codes Windows-1252 leaves undefined read as C1 controls, which the
-// code page does not write back (they become "?"): the entries as a file can hold them.
-inline QList<RecipientEntry> asStored(QList<RecipientEntry> entries) {
-    const auto held = [](const QString& s) { return CodePage::fromWindows1252(CodePage::toWindows1252(s)); };
-    for (RecipientEntry& e : entries) {
-        e.name = held(e.name);
-        e.number = held(e.number);
-        e.frei1 = held(e.frei1);
-        e.frei2 = held(e.frei2);
-    }
-    return entries;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto entries = WebGroup::parseGroupFile(fuzz::bytes(data, size));

@@ -173,6 +173,11 @@ Result apply(const CsvImport::Table& table, const ImportMapping& mapping) {
         r.entries.append(std::move(e));
     }
     normaliseAll(r.entries);
+    // Digits of other scripts count as digits above but leave no number once
+    // normalised: such a row has no number the list could take.
+    const qsizetype before = r.entries.size();
+    r.entries.removeIf([](const RecipientEntry& e) { return e.number.isEmpty(); });
+    r.leftOut.withoutNumber += before - r.entries.size();
     return r;
 }
 

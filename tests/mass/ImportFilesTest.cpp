@@ -138,3 +138,19 @@ TEST(ImportBadInput, AFileOverTheSizeLimitIsNotRead) {
     EXPECT_EQ(RecipientImport::read(f.fileName()).error,
               QStringLiteral("Die Datei ist zu groß (mehr als 64 MB)."));
 }
+
+// A digit of another script among letters counts as a digit but leaves no
+// number once normalised: the row is left out as one without a number, not
+// imported with an empty one.
+TEST(ImportBadInput, DigitsOfAnotherScriptAreNoNumber) {
+    const QByteArray bytes = QStringLiteral("Name;Nummer\r\nAnna;01701234567\r\n"
+                                            "Basma;\u00D6z\u0D6C\u0D0A\r\n")
+                                 .toUtf8();
+    const RecipientImport::Source s = RecipientImport::readBytes(bytes);
+    ASSERT_TRUE(s.error.isEmpty()) << s.error.toStdString();
+    const RecipientImport::Result r =
+        RecipientImport::apply(s.table, ImportMappingRules::guess(s.table.rows.mid(0, 20)));
+    ASSERT_EQ(r.entries.size(), 1) << r.entries.last().number.toStdString();
+    EXPECT_EQ(r.entries[0].number, QStringLiteral("00491701234567"));
+    EXPECT_EQ(r.leftOut.withoutNumber, 1);
+}
