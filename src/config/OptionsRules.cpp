@@ -2,7 +2,7 @@
 
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 
 #include <QDir>
 #include <QFileInfo>

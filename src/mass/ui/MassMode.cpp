@@ -1,6 +1,6 @@
 #include "mass/ui/MassMode.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "config/Product.h"
 #include "mass/ui/MassRun.h"
 #include "mass/ui/frmMultiSMS.h"
@@ -12,7 +12,7 @@
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
 #include "messaging/ui/SendWorkflow.h"
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 #include "platform/Prompts.h"
 #include "widgets/FieldMark.h"
 
@@ -127,7 +127,9 @@ void MassMode::sendMass(int perSms) {
     if (runActive())
         return;
     ensureWindows();
-    const QList<RecipientEntry> entries = m_list->list().entries();
+    QList<SendRules::MassEntry> entries;
+    for (const RecipientEntry& e : m_list->list().entries())
+        entries.append({e.name, e.number, e.frei1, e.frei2});
     const qint64 total = m_f.massCount->text().toLongLong();
     if (!CreditBalance::creditsSuffice(m_p.context.creditBalance, total, perSms)) {
         Prompts::show(Prompts::Icon::Warning, Product::productName(), CreditBalance::notEnoughForAllText());
