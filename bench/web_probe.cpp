@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(velvox);
 

@@ -15,7 +15,7 @@ Reply fetch(Transfer& transfer, const QString& url) {
     const QString text = transfer.openUrl(url, &ok);
     Reply r;
     if (!ok) {
-        r.transferError = transfer.lastError();
+        r.status = transfer.lastStatus();
         return r;
     }
     r.kind = ServiceContract::isAccountAccepted(text) ? Reply::Kind::Accepted : Reply::Kind::Refused;

@@ -25,10 +25,10 @@ struct Reply {
     enum class Kind {
         Accepted,     // the trimmed reply is 0
         Refused,      // any other reply, also one that is no number
-        NoConnection, // the transfer failed: nothing can be said about the account
+        Failed,       // an error status or no answer: nothing can be said about the account
     };
-    Kind kind = Kind::NoConnection;
-    QString transferError; // the transfer component's reason, for NoConnection
+    Kind kind = Kind::Failed;
+    int status = 0; // HTTP status of a failed request, 0 when no answer came
 };
 
 // Blocking, through the caller's transfer component, at the addresses of the

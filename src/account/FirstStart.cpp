@@ -3,6 +3,7 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "platform/Prompts.h"
+#include "platform/TransferFailure.h"
 
 namespace FirstStart {
 
@@ -18,18 +19,18 @@ void warn(const QString& title, const QString& text) {
     Prompts::show(Prompts::Icon::Warning, title, text);
 }
 
-void warnNoConnection(const Reply& r) {
-    warn(Product::productName(), connectionFailedText(r.transferError));
+void warnFailed(const Reply& r) {
+    warn(Product::productName(), failedText(r.status));
 }
 
 } // namespace
 
-QString connectionFailedText(const QString& reason) {
-    QString text = QStringLiteral("Die Verbindung zum Server konnte nicht hergestellt werden.");
-    if (!reason.isEmpty())
-        text += QStringLiteral("\r\n(") + reason + QLatin1Char(')');
-    return text + QStringLiteral("\r\n\r\nBitte überprüfen Sie Ihre Internetverbindung und versuchen Sie es "
-                                 "später noch einmal.");
+QString failedText(int status) {
+    // Only a missing answer points at the user's own connection.
+    return TransferFailure::text(status) +
+           (status == 0 ? QStringLiteral("\r\n\r\nBitte überprüfen Sie Ihre Internetverbindung und versuchen Sie es "
+                                         "später noch einmal.")
+                        : QStringLiteral("\r\n\r\nBitte versuchen Sie es später noch einmal."));
 }
 
 bool signIn(const Reply& r, const AccountFields::ExistingAccount& a) {
@@ -48,8 +49,8 @@ bool signIn(const Reply& r, const AccountFields::ExistingAccount& a) {
              QStringLiteral("Für diese Kombination aus eMail und Kennwort ist kein Konto vorhanden.\r\n\r\n"
                             "Bitte überprüfen Sie Ihre Daten."));
         return false;
-    case Reply::Kind::NoConnection:
-        warnNoConnection(r);
+    case Reply::Kind::Failed:
+        warnFailed(r);
         return false;
     }
     return false;
@@ -77,8 +78,8 @@ bool registerAccount(const Reply& r, const AccountFields::NewAccount& a) {
              QStringLiteral("Es ist ein Fehler beim Übertragen der Daten aufgetreten, "
                             "bitte versuchen Sie es später nocheinmal."));
         return false;
-    case Reply::Kind::NoConnection:
-        warnNoConnection(r);
+    case Reply::Kind::Failed:
+        warnFailed(r);
         return false;
     }
     return false;
@@ -101,8 +102,8 @@ bool activateAccount(const Reply& r, const QString& password, bool rememberPassw
              QStringLiteral(
                  "Das eingegebene Kennwort ist nicht korrekt.\r\n\r\nBitte überprüfen Sie Ihre Daten."));
         return false;
-    case Reply::Kind::NoConnection:
-        warnNoConnection(r);
+    case Reply::Kind::Failed:
+        warnFailed(r);
         return false;
     }
     return false;

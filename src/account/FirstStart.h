@@ -35,8 +35,9 @@ void skip();
 // also says when the account will be active.
 QString completionText(bool justRegistered);
 
-// What the user reads when the service could not be reached; reason is the
-// transfer component's own.
-QString connectionFailedText(const QString& reason);
+// What the user reads when a request failed: the server's error status, or
+// that no connection came about (status 0). Never the address, which carries
+// the password and every personal field.
+QString failedText(int status);
 
 } // namespace FirstStart

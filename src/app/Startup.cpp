@@ -9,10 +9,12 @@
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
 #include "lists/ui/frmSignaturen.h"
+#include "platform/PasswordStore.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
 #include "schedule/ui/frmTimeControl.h"
 #include "web/ui/frmNoInternet.h"
+#include "widgets/AppIcon.h"
 
 #include <QApplication>
 
@@ -78,6 +80,9 @@ frmFirstTime* showFirstStartWizard() {
 void prepareApplication() {
     // No display name: the window system would append it to every title.
     QApplication::setApplicationName(QStringLiteral("Velvox"));
+    // Ties the windows to the menu entry "velvox.desktop" and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velvox"));
+    QApplication::setWindowIcon(appIcon());
     Prompts::install(&WidgetPrompts::instance());
     registerLoginDialog();
     registerSignatureDialog();
@@ -104,7 +109,9 @@ frmMain* start(const std::function<bool()>& firstStartCheck, bool* wizardShown) 
 }
 
 int run(QApplication& app) {
+    PasswordStore::setEnabled(true);
     prepareApplication();
+    movePasswordToKeychain();
     bool wizard = false;
     if (!start(isFirstStart, &wizard) && !wizard)
         return 0;

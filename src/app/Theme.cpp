@@ -5,7 +5,6 @@
 #include "config/Product.h"
 #include "config/iniHandler.h"
 #include "widgets/ColourPalette.h"
-#include "platform/ProgramDir.h"
 #include "ui_frmMain.h"
 
 #include <QPixmap>
@@ -41,7 +40,7 @@ void applyTheme(QWidget* window, Ui::frmMain& ui, HeaderArea& header) {
     if (profileExists()) {
         const QString headerImage = readIniValue(profilePath(), QStringLiteral("Images"), QStringLiteral("Header"));
         if (!headerImage.isEmpty()) {
-            const QPixmap pixmap(ProgramDir::file(headerImage));
+            const QPixmap pixmap(profileFile(headerImage));
             if (!pixmap.isNull())
                 ui.picHeader->setPixmap(pixmap);
         }

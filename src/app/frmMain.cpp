@@ -26,11 +26,13 @@
 #include "messaging/ui/SendWorkflow.h"
 #include "platform/Prompts.h"
 #include "platform/ToolRegistry.h"
+#include "platform/Transfer.h"
 #include "web/ui/PhonebookDock.h"
 #include "web/ui/UpdateNotice.h"
 #include "web/ui/frmHelp.h"
 #include "web/ui/frmNews.h"
 #include "web/ui/frmPhonebook.h"
+#include "widgets/AppIcon.h"
 #include "widgets/ToolbarButton.h"
 #include "ui_frmMain.h"
 
@@ -66,7 +68,7 @@ frmMain::frmMain(QWidget* parent)
     m_ui->lblHeaderTitle->setFont(titleFont);
     m_ui->lblCopyright->setText(QStringLiteral("© ") + Product::defaultCopyright());
     m_ui->picHeader->setPixmap(QPixmap(QStringLiteral(":/images/header.png")));
-    setWindowIcon(QIcon(QStringLiteral(":/images/velvox.png")));
+    setWindowIcon(appIcon());
     m_ui->lblEmpfaenger->setBuddy(m_ui->cmbName);
     m_ui->lblRufnummer->setBuddy(m_ui->txtNummer);
     m_ui->lblNachricht->setBuddy(m_ui->txtSMS);
@@ -206,7 +208,7 @@ void frmMain::load(frmSplash* splash) {
         return;
     }
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
-    m_credits->refreshCredits();
+    refreshCreditsWhileStarting();
     m_context->massMode = false;
     info(splash, QStringLiteral("MRU laden ..."));
     m_mru->setMax(10);
@@ -228,6 +230,17 @@ void frmMain::load(frmSplash* splash) {
     m_tray->setRouting(true);
     m_tray->addIcon();
     m_context->lastScheduleStart.clear();
+}
+
+void frmMain::refreshCreditsWhileStarting() {
+    // The splash waits for the balance too: with the version check's and the
+    // information check's short waits, a service that never answers still
+    // lets the main window up within 25 s.
+    Transfer& iNet2 = m_credits->iNet2();
+    const int ownTimeout = iNet2.timeoutMs();
+    iNet2.setTimeoutMs(kStartBalanceTimeoutMs);
+    m_credits->refreshCredits();
+    iNet2.setTimeoutMs(ownTimeout);
 }
 
 void frmMain::restoreWindowPosition() {

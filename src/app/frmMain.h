@@ -36,6 +36,8 @@ public:
 
     // The main window load, reporting each step on the splash window (may be null).
     void load(frmSplash* splash);
+    // How long the load waits for the balance (the query's own wait is longer).
+    static constexpr int kStartBalanceTimeoutMs = 8000;
 
     Ui::frmMain& ui() { return *m_ui; }
     HeaderArea& header() { return *m_header; }
@@ -79,6 +81,7 @@ private:
     void info(frmSplash* splash, const QString& text);
     void setSecondaryVisible(bool visible);
     void composeControllers();
+    void refreshCreditsWhileStarting();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<HeaderArea> m_header;

@@ -2,7 +2,6 @@
 
 #include "config/Product.h"
 #include "config/iniHandler.h"
-#include "platform/ProgramDir.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -61,7 +60,7 @@ frmSplash::frmSplash(QWidget* parent)
     if (profileExists()) {
         const QString logo = readIniValue(profilePath(), QStringLiteral("Images"), QStringLiteral("Logo"));
         if (!logo.isEmpty()) {
-            const QPixmap pixmap(ProgramDir::file(logo));
+            const QPixmap pixmap(profileFile(logo));
             if (!pixmap.isNull())
                 m_logo->setPixmap(pixmap.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         }

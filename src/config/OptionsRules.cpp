@@ -2,11 +2,16 @@
 
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
+#include "platform/PasswordStore.h"
 #include "platform/mUrlEncode.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace OptionsRules {
 
@@ -100,14 +105,24 @@ QString folderPromptText() {
     return QStringLiteral("Select your Windows\\System\\ directory");
 }
 
+namespace {
+bool folderWritable(const QString& folder) {
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+#else
+    return QFileInfo(folder).isWritable();
+#endif
+}
+} // namespace
+
 QString serverFolderProblem(const QString& folder) {
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
     if (!info.exists() || !info.isDir())
         return QStringLiteral("Der Ordner \"") + shown + QStringLiteral("\" ist nicht vorhanden.");
-    // Permission bits do not tell the whole story (read-only mounts, ACLs): try it.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("velvox-probe-XXXXXX")));
-    if (!probe.open())
+    // Asked of the system, which knows read-only mounts and ACLs: nothing is
+    // written into the share for it (the company server watches the folder).
+    if (!folderWritable(folder))
         return QStringLiteral("In den Ordner \"") + shown +
                QStringLiteral("\" kann nicht geschrieben werden.");
     return {};
@@ -289,17 +304,34 @@ ApplyResult applyProxy(const OptionsForm& f, cOptionen& o) {
 ApplyResult applyOptions(const OptionsForm& f, cOptionen& o) {
     if (!checkSenderId(f.senderId).acceptable)
         return {ApplyFailure::SenderId, {}};
-    if (f.useServer && !f.serverFolder.isEmpty()) {
-        if (const QString problem = serverFolderProblem(f.serverFolder); !problem.isEmpty())
-            return {ApplyFailure::ServerFolder, problem};
-    }
+    // The folder is looked at only when this apply changes where the files go:
+    // a share that is offline for now must not keep a new password or proxy
+    // from being saved.
+    QString folderProblem;
+    if (f.useServer && !f.serverFolder.isEmpty() &&
+        (f.serverFolder != o.XmlPfad || f.useServer != o.xmlIsServerUsed))
+        folderProblem = serverFolderProblem(f.serverFolder);
+    const QString keptFolder = o.XmlPfad;
+    const bool keptUse = o.xmlIsServerUsed;
     copyFields(f, o);
-    const ApplyResult proxy = applyProxy(f, o);
-    if (!proxy.ok())
+    if (!folderProblem.isEmpty()) {
+        o.XmlPfad = keptFolder;
+        o.xmlIsServerUsed = keptUse;
+    }
+    ApplyResult result = applyProxy(f, o);
+    if (!result.ok())
         setProxyChoice(o, ProxyChoice::SystemDefault);
     o.save();
     ProxyConfig::reconfigureAll();
-    return proxy;
+    if (result.ok() && !folderProblem.isEmpty())
+        result = {ApplyFailure::ServerFolder, folderProblem};
+    return result;
+}
+
+QString passwordStorageNote() {
+    if (PasswordStore::usable())
+        return {};
+    return QStringLiteral("Kein Schlüsselbund verfügbar: Das Kennwort wird in der Einstellungsdatei gespeichert.");
 }
 
 } // namespace OptionsRules

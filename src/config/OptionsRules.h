@@ -145,12 +145,20 @@ struct ApplyResult {
     bool ok() const { return failure == ApplyFailure::None; }
 };
 
-// Copies the form into the settings and saves them. A sender id or company-
-// server folder that cannot be used stops the apply before anything changes.
+// Copies the form into the settings and saves them. A sender id that cannot
+// be used stops the apply before anything changes. The company-server folder
+// is checked only when the folder or the hand-off switch changed; one that
+// cannot be used is not taken (both keep their stored values) while the rest
+// is saved.
 // A proxy that cannot be used still saves the rest, with the proxy choice
 // set to the system default throughout (options and access type), so the
 // next start never runs on a half-given named proxy. After a save with a
-// usable proxy every live transfer component gets the new proxy at once.
+// usable proxy every live transfer component whose proxy changed uses it for
+// its next request.
 ApplyResult applyOptions(const OptionsForm& form, cOptionen& o);
+
+// The line under the password field while no keyring takes the password, so
+// that it goes into the settings file; empty while the keychain holds it.
+QString passwordStorageNote();
 
 } // namespace OptionsRules

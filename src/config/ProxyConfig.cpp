@@ -47,8 +47,7 @@ QString getProxyText() {
 }
 
 void configure(Transfer& transfer) {
-    transfer.setAccessType(getAccessType());
-    transfer.setProxy(getProxyText());
+    transfer.setProxySettings(getAccessType(), getProxyText());
     auto& live = liveComponents();
     live.removeAll(QPointer<Transfer>());
     if (!live.contains(&transfer))
@@ -58,10 +57,10 @@ void configure(Transfer& transfer) {
 void reconfigureAll() {
     auto& live = liveComponents();
     live.removeAll(QPointer<Transfer>());
-    for (const QPointer<Transfer>& t : live) {
-        t->setAccessType(getAccessType());
-        t->setProxy(getProxyText());
-    }
+    // A component whose settings are unchanged is left alone; one that
+    // changes keeps its requests under way on their old connections.
+    for (const QPointer<Transfer>& t : live)
+        t->setProxySettings(getAccessType(), getProxyText());
 }
 
 } // namespace ProxyConfig

@@ -16,8 +16,9 @@ QString getProxyText();
 // Access type, then proxy text: done once when a window loads. The component
 // is remembered for as long as it lives, so reconfigureAll() reaches it.
 void configure(Transfer& transfer);
-// Hands the current settings to every live component at once (after the
-// options dialog applied a new proxy choice).
+// Hands the current settings to every live component (after an apply of the
+// options dialog). Only a changed choice does anything, and only to requests
+// started afterwards.
 void reconfigureAll();
 
 } // namespace ProxyConfig

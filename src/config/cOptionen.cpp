@@ -1,5 +1,6 @@
 #include "config/cOptionen.h"
 
+#include "platform/PasswordStore.h"
 #include "platform/Prompts.h"
 #include "platform/ToolRegistry.h"
 
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace {
+
+constexpr const char* kPasswordValue = "Password";
 
 // One row of the settings table: value name and how it maps to the property.
 struct Row {
@@ -24,7 +27,7 @@ Row boolRow(const char* name, bool cOptionen::*m, bool def = false) { return Row
 // Load and save order.
 const std::vector<Row>& rows() {
     static const std::vector<Row> table = {
-        textRow("Password", &cOptionen::kennwort),
+        textRow(kPasswordValue, &cOptionen::kennwort),
         textRow("eMail", &cOptionen::Username),
         textRow("Absenderkennung", &cOptionen::Absenderkennung),
         boolRow("isAbsenderkennung", &cOptionen::isAbsenderkennung),
@@ -95,6 +98,35 @@ void cOptionen::load() {
         else
             this->*row.text = ToolRegistry::getString(key, name);
     }
+    // A password left in the file is newer than the keychain's: it is there
+    // because the keychain could not take it, or from before there was one.
+    m_keychainKnown = false;
+    QString stored;
+    if (kennwort.isEmpty() && PasswordStore::read(Username, &stored) == PasswordStore::Lookup::Found) {
+        kennwort = stored;
+        m_keychainAccount = Username;
+        m_keychainPassword = stored;
+        m_keychainKnown = true;
+    }
+}
+
+QString cOptionen::passwordForFile() const {
+    if (!PasswordStore::usable() || Username.isEmpty())
+        return kennwort;
+    const bool changed = !m_keychainKnown || m_keychainAccount != Username || m_keychainPassword != kennwort;
+    if (changed) {
+        const bool stored = kennwort.isEmpty() ? PasswordStore::remove(Username)
+                                               : PasswordStore::write(Username, kennwort);
+        if (!stored)
+            return kennwort;
+        // The entry of an address the account no longer uses would linger.
+        if (m_keychainKnown && !m_keychainAccount.isEmpty() && m_keychainAccount != Username)
+            PasswordStore::remove(m_keychainAccount);
+        m_keychainAccount = Username;
+        m_keychainPassword = kennwort;
+        m_keychainKnown = true;
+    }
+    return {};
 }
 
 bool cOptionen::save() const {
@@ -106,6 +138,8 @@ bool cOptionen::save() const {
             ToolRegistry::setString(key, name, QString::number(InfoVersion));
         else if (row.flag)
             ToolRegistry::setBool(key, name, this->*row.flag);
+        else if (row.text == &cOptionen::kennwort)
+            ToolRegistry::setString(key, name, passwordForFile());
         else
             ToolRegistry::setString(key, name, this->*row.text);
     }
@@ -120,6 +154,21 @@ cOptionen& options() {
 }
 
 void resetOptions() { instance().reset(); }
+
+bool movePasswordToKeychain() {
+    const QString key = settingsKey();
+    const QString name = QString::fromLatin1(kPasswordValue);
+    const QString filed = ToolRegistry::getString(key, name);
+    cOptionen& o = options();
+    if (filed.isEmpty() || o.Username.isEmpty() || !PasswordStore::write(o.Username, filed))
+        return false;
+    if (!ToolRegistry::setString(key, name, {}))
+        return false;
+    o.m_keychainAccount = o.Username;
+    o.m_keychainPassword = filed;
+    o.m_keychainKnown = true;
+    return true;
+}
 
 QString getPassword() {
     const cOptionen& o = options();

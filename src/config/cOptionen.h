@@ -49,6 +49,15 @@ public:
     QString WebProxyUserName;
     QString WebProxyUserPasswd;
     bool isPushEnabled = true;
+
+private:
+    // The keychain entry as last read or written: the password lives there
+    // instead of in the settings file wherever a keyring takes it.
+    mutable QString m_keychainAccount;
+    mutable QString m_keychainPassword;
+    mutable bool m_keychainKnown = false;
+    QString passwordForFile() const;
+    friend bool movePasswordToKeychain();
 };
 
 // The key under which the program keeps its values.
@@ -59,6 +68,10 @@ QString settingsKey();
 cOptionen& options();
 // Drops the instance so the next options() loads afresh (tests that switch stores).
 void resetOptions();
+
+// A password still in the settings file goes into the keychain and leaves the
+// file; true when it moved. Run once at start.
+bool movePasswordToKeychain();
 
 // The stored password, else what the user types into the login prompt (not stored).
 QString getPassword();

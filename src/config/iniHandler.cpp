@@ -4,7 +4,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDir.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -32,7 +34,12 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxProfileBytes)
         return defaultValue;
-    const QString content = decodeProfile(file.readAll());
+    return readIniValueFrom(file.readAll(), section, key, defaultValue);
+}
+
+QString readIniValueFrom(const QByteArray& bytes, const QString& section, const QString& key,
+                         const QString& defaultValue) {
+    const QString content = decodeProfile(bytes);
 
     QString value;
     bool inSection = false;
@@ -72,7 +79,11 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
 }
 
 QString profilePath() {
-    return ProgramDir::file(QString::fromUtf16(kProfileFileName));
+    return ProgramDir::lookup(QString::fromUtf16(kProfileFileName));
+}
+
+QString profileFile(const QString& name) {
+    return QFileInfo(profilePath()).dir().filePath(name);
 }
 
 bool profileExists() {

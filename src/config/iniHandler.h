@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Reads one value of the branding profile. Sections and keys match without
@@ -7,8 +8,14 @@
 // trailing spaces; a missing or empty value (or an unreadable file) gives the default.
 QString readIniValue(const QString& filePath, const QString& section, const QString& key,
                      const QString& defaultValue = {});
+// The same over the bytes of a profile already read.
+QString readIniValueFrom(const QByteArray& bytes, const QString& section, const QString& key,
+                         const QString& defaultValue = {});
 
-// The branding profile's name and its full path in the program's directory.
+// The branding profile's name and its full path: beside the executable, else
+// in the system-wide folder of an installed copy.
 inline constexpr const char16_t* kProfileFileName = u"oem.inf";
 QString profilePath();
+// A file the profile names (a picture), in the profile's folder.
+QString profileFile(const QString& name);
 bool profileExists();

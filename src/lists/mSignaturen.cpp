@@ -11,10 +11,6 @@ namespace {
 
 const QString kCount = QStringLiteral("count");
 
-bool isBlank(const QString& text) {
-    return text.trimmed().isEmpty();
-}
-
 // "count" as stored: a whole number, or a decimal one cut toward zero; anything
 // else is none.
 int storedCount(const QString& text) {
@@ -35,24 +31,21 @@ QStringList loadSignatures() {
     const QString key = registryKey();
     const int count = storedCount(ToolRegistry::getString(key, kCount));
     QStringList list;
-    for (int i = 1; i <= count; ++i) {
-        const QString text = ToolRegistry::getString(key, QString::number(i));
-        if (!text.isEmpty())
-            list << text;
-    }
+    // A missing value is an empty item at its place: the positions the user
+    // sees stay those of the store.
+    for (int i = 1; i <= count; ++i)
+        list << ToolRegistry::getString(key, QString::number(i));
     return list;
 }
 
 void storeSignatures(const QStringList& signatures) {
     const QString key = registryKey();
-    QStringList kept;
-    for (const QString& text : signatures) {
-        if (!isBlank(text) && kept.size() < kMaxSignatures)
-            kept << text;
-    }
-    ToolRegistry::setString(key, kCount, QString::number(kept.size()));
-    for (int i = 0; i < kept.size(); ++i)
-        ToolRegistry::setString(key, QString::number(i + 1), kept[i]);
+    const qsizetype count = std::min<qsizetype>(signatures.size(), kMaxSignatures);
+    ToolRegistry::setString(key, kCount, QString::number(count));
+    // The store deletes a blank value instead of writing it, so a blank item
+    // keeps its place and reads back empty.
+    for (qsizetype i = 0; i < count; ++i)
+        ToolRegistry::setString(key, QString::number(i + 1), signatures[i]);
 }
 
 QString SignatureList::at(int position) const {

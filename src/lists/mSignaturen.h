@@ -13,15 +13,15 @@ inline constexpr int kMaxSignatures = 32767;
 
 QString registryKey(); // "Software\Quendal\SMS\Signaturen"
 
-// The stored list: the values "1" to "count" in order, empty ones skipped. A
-// "count" that is no number loads as an empty list; one past the limit is cut
-// to it. Values above "count" are left-overs of a longer list and ignored.
+// The stored list: the values "1" to "count" in order, a missing one as an
+// empty item. A "count" that is no number loads as an empty list; one past the
+// limit is cut to it. Values above "count" are left-overs of a longer list and
+// ignored.
 QStringList loadSignatures();
 
-// Writes the list renumbered: "count" is the number of texts that are not
-// blank, and they go to "1" to count in order; blank texts (which the store
-// would drop anyway) are skipped. Values above the new count stay and are
-// ignored. A failed write leaves the rest as written.
+// Writes "count" as the number of items and each item to its position; a
+// blank item's value is deleted, so it comes back empty. Values above the new
+// count stay and are ignored. A failed write leaves the rest as written.
 void storeSignatures(const QStringList& signatures);
 
 // The list in memory, positions 1-based as the window shows them.

@@ -12,6 +12,10 @@ QString pageAddress(const QString& webGroup, const QString& email, const QString
 }
 
 std::optional<QList<RecipientEntry>> parseGroupFile(const QByteArray& bytes) {
+    // A NUL is no text: an entry holding one could be saved as a data file
+    // that no longer loads.
+    if (bytes.contains('\0'))
+        return std::nullopt;
     const QString text = CodePage::fromWindows1252(bytes);
     RecipientList list;
     for (QStringView line : QStringView(text).split(u'\n')) {

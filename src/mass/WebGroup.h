@@ -20,7 +20,8 @@ QString pageAddress(const QString& webGroup, const QString& email, const QString
 // The entries of a group file (Windows-1252 text, lines separated by LF, each
 // in the line format of the mass-SMS data file). A CR before the LF is no
 // part of the last field; blanks around a line are dropped, lines of three
-// characters or fewer skipped. nullopt when a line cannot be read or no entry
+// characters or fewer skipped. nullopt when a line cannot be read, the file
+// holds a NUL byte, or no entry
 // is left: a group is loaded whole or not at all.
 std::optional<QList<RecipientEntry>> parseGroupFile(const QByteArray& bytes);
 

@@ -42,11 +42,6 @@ QString logStamp(const QDateTime& at, const QLocale& locale) {
            locale.toString(at.time(), timeFormat);
 }
 
-QString massFailureText(const QString& recipient) {
-    return QStringLiteral("Die SMS an ") + recipient +
-           QStringLiteral(" wurde NICHT versendet: das SMS Gateway hat nicht geantwortet.");
-}
-
 QString timeoutText() {
     return QStringLiteral("Das SMS Gateway hat auf die Anfrage nicht reagiert.\r\n"
                           "Mit hoher Wahrscheinlichkeit wurde die Nachricht NICHT versendet.");

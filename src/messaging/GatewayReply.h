@@ -25,8 +25,6 @@ QString massLogLine(const QString& piece, const QString& stamp);
 // seconds (many short time forms have none, and a run sends many per minute).
 QString logStamp(const QDateTime& at = QDateTime::currentDateTime(),
                  const QLocale& locale = QLocale::system());
-// Logged for an entry whose request failed or was never answered.
-QString massFailureText(const QString& recipient);
 
 // The send time-out message (60 s without a reply to a single send).
 QString timeoutText();

@@ -89,6 +89,10 @@ QString massCancellingText() {
     return QStringLiteral("Wird abgebrochen bitte warten ...");
 }
 
+QString massNoSenderText() {
+    return QStringLiteral("Vorgang abgebrochen: ohne Absendername wurde keine SMS versendet.");
+}
+
 QString massFinishedText() {
     return QStringLiteral("Vorgang abgeschlossen");
 }

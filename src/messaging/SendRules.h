@@ -70,5 +70,7 @@ QString massConfirmText(int entries); // "Achtung! Sie versenden eine MassenSMS!
 QString massProgressText(int sent, int entries); // "Es wurden bereits i von n SMS versendet."
 QString massCancellingText();                    // "Wird abgebrochen bitte warten ..."
 QString massFinishedText();                      // "Vorgang abgeschlossen"
+// A run ended at once because the user would not send without a sender name.
+QString massNoSenderText();
 
 } // namespace SendRules

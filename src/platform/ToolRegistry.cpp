@@ -9,6 +9,7 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -99,11 +100,63 @@ void notePrevious(QSettings& s, const QString& key) {
         st.previous.insert(key, s.value(key));
 }
 
+#ifdef Q_OS_UNIX
+// QSettings takes a short write (a full disk, a size limit) for a whole one
+// and puts the cut-off file in place of the old one. So the old file is kept
+// under a second name while the new one is written, and the new one is read
+// back through a name of its own (the settings reader caches files by name):
+// if it does not hold every value, the old file goes back.
+class WriteCheck {
+public:
+    explicit WriteCheck(const QString& fileName)
+        : m_file(QFile::encodeName(fileName)), m_keep(m_file + ".previous") {
+        ::unlink(m_keep.constData());
+        m_kept = ::link(m_file.constData(), m_keep.constData()) == 0;
+    }
+    ~WriteCheck() {
+        if (m_kept)
+            ::unlink(m_keep.constData());
+    }
+    WriteCheck(const WriteCheck&) = delete;
+    WriteCheck& operator=(const WriteCheck&) = delete;
+
+    bool holdsEveryValue(const QSettings& s) const {
+        static int round = 0;
+        const QByteArray probe = m_file + ".check" + QByteArray::number(++round);
+        if (::link(m_file.constData(), probe.constData()) != 0)
+            return false;
+        QSettings written(QFile::decodeName(probe), QSettings::IniFormat);
+        bool same = written.status() == QSettings::NoError;
+        const QStringList keys = s.allKeys();
+        same = same && written.allKeys().size() == keys.size();
+        for (qsizetype i = 0; same && i < keys.size(); ++i)
+            same = written.value(keys[i]).toString() == s.value(keys[i]).toString();
+        ::unlink(probe.constData());
+        return same;
+    }
+    // Puts the old file back in place of a broken new one.
+    void restore() {
+        if (m_kept && ::rename(m_keep.constData(), m_file.constData()) == 0)
+            m_kept = false;
+        else if (!m_kept)
+            ::unlink(m_file.constData());
+    }
+
+private:
+    QByteArray m_file;
+    QByteArray m_keep;
+    bool m_kept = false;
+};
+#endif
+
 // Writes the changed values to disk, the file staying private.
 bool flush() {
     Store& st = state();
     QSettings& s = store();
     const FileStamp before = stampOf(s.fileName());
+#ifdef Q_OS_UNIX
+    WriteCheck check(s.fileName());
+#endif
     s.sync();
     ++st.diskWrites;
     // QSettings keeps the first error it met for good (a damaged file read at
@@ -113,6 +166,10 @@ bool flush() {
 #ifdef Q_OS_UNIX
     if (!ok)
         ok = stampOf(s.fileName()) != before;
+    if (ok && stampOf(s.fileName()) != before && !check.holdsEveryValue(s)) {
+        check.restore();
+        ok = false;
+    }
 #endif
     if (!ok) {
         // A failed write leaves the old values, in memory as on disk.

@@ -1,9 +1,11 @@
 #include "platform/Transfer.h"
 
 #include "platform/CodePage.h"
+#include "platform/TransferFailure.h"
 #include "platform/WaitGuard.h"
 
 #include <QEventLoop>
+#include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -11,15 +13,91 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A request body that can be read once only. The network stack sends a
+// request again by itself when the connection breaks before the answer; for
+// a body it cannot rewind it fails the request instead, so a send that may
+// have reached the gateway is never sent a second time.
+class OneShotBody : public QIODevice {
+public:
+    OneShotBody(const QByteArray& bytes, QObject* parent) : QIODevice(parent), m_bytes(bytes) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    bool reset() override { return false; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_pos + QIODevice::bytesAvailable(); }
+    bool atEnd() const override { return m_pos >= m_bytes.size() && QIODevice::bytesAvailable() == 0; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        const qint64 n = qMin(max, qint64(m_bytes.size()) - m_pos);
+        if (n <= 0)
+            return m_pos >= m_bytes.size() ? -1 : 0;
+        memcpy(data, m_bytes.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+
+} // namespace
+
 QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
     if (contentType.toLower().contains("charset=utf-8"))
         return QString::fromUtf8(body);
     return CodePage::fromWindows1252(body);
 }
 
-Transfer::Transfer(QObject* parent) : QObject(parent), m_nam(new QNetworkAccessManager(this)) {
-    m_nam->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    applyProxy();
+namespace {
+QNetworkProxy proxyFor(int accessType, const QString& proxyText) {
+    switch (accessType) {
+    case Transfer::Direct:
+        return QNetworkProxy(QNetworkProxy::NoProxy);
+    case Transfer::NamedProxy: {
+        const qsizetype colon = proxyText.lastIndexOf(QLatin1Char(':'));
+        const QString host = colon < 0 ? proxyText : proxyText.left(colon);
+        const quint16 port = colon < 0 ? 0 : proxyText.mid(colon + 1).toUShort();
+        return QNetworkProxy(QNetworkProxy::HttpProxy, host, port);
+    }
+    default:
+        // The desktop's own proxy settings.
+        return QNetworkProxy(QNetworkProxy::DefaultProxy);
+    }
+}
+
+bool failedBeforeSending(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::SslHandshakeFailedError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::ProtocolUnknownError:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+Transfer::Transfer(QObject* parent) : QObject(parent), m_nam(makeManager()) {
+    m_nam->setProxy(proxyFor(m_accessType, m_proxyText));
+}
+
+QNetworkAccessManager* Transfer::makeManager() {
+    auto* nam = new QNetworkAccessManager(this);
+    nam->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    return nam;
 }
 
 Transfer::~Transfer() {
@@ -31,34 +109,60 @@ Transfer::~Transfer() {
 }
 
 void Transfer::setAccessType(int type) {
-    m_accessType = type;
-    applyProxy();
+    setProxySettings(type, m_proxyText);
 }
 
 void Transfer::setProxy(const QString& proxyText) {
+    setProxySettings(m_accessType, proxyText);
+}
+
+void Transfer::setProxySettings(int type, const QString& proxyText) {
+    m_accessType = type;
     m_proxyText = proxyText;
     applyProxy();
 }
 
+bool Transfer::managerBusy() const {
+    const auto replies = m_nam->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(replies.cbegin(), replies.cend(), [](const QNetworkReply* r) { return !r->isFinished(); });
+}
+
+void Transfer::retireManager(QNetworkAccessManager* nam) {
+    // Its replies are released by whoever reads them; the manager, with the
+    // connections they run on, goes after the last of them.
+    const auto replies = nam->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly);
+    auto left = std::make_shared<qsizetype>(replies.size());
+    for (QNetworkReply* r : replies) {
+        connect(r, &QObject::destroyed, nam, [nam, left] {
+            if (--*left == 0)
+                nam->deleteLater();
+        });
+    }
+    if (replies.isEmpty())
+        nam->deleteLater();
+}
+
 void Transfer::applyProxy() {
-    // Other settings must not reuse a connection made under the old ones.
-    m_nam->clearConnectionCache();
-    switch (m_accessType) {
-    case Direct:
-        m_nam->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        break;
-    case NamedProxy: {
-        const qsizetype colon = m_proxyText.lastIndexOf(QLatin1Char(':'));
-        const QString host = colon < 0 ? m_proxyText : m_proxyText.left(colon);
-        const quint16 port = colon < 0 ? 0 : m_proxyText.mid(colon + 1).toUShort();
-        m_nam->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, port));
-        break;
+    const QNetworkProxy wanted = proxyFor(m_accessType, m_proxyText);
+    if (m_nam->proxy() == wanted)
+        return;
+    if (managerBusy()) {
+        // Dropping the old connections would drop the requests on them, whose
+        // replies then never come (a send the gateway took would look lost):
+        // new requests get a manager of their own instead.
+        QNetworkAccessManager* old = m_nam;
+        m_nam = makeManager();
+        retireManager(old);
+    } else {
+        // Other settings must not reuse a connection made under the old ones.
+        m_nam->clearConnectionCache();
     }
-    default:
-        // The desktop's own proxy settings.
-        m_nam->setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
-        break;
-    }
+    m_nam->setProxy(wanted);
+}
+
+void Transfer::noteFailure(const QNetworkReply& reply) {
+    m_lastError = TransferFailure::text(m_lastStatus);
+    m_lastFailedBeforeSending = failedBeforeSending(reply.error());
 }
 
 QNetworkRequest Transfer::makeRequest(const QString& url) const {
@@ -86,7 +190,9 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         *ok = false;
     const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
     if (!parsed.isValid() || parsed.scheme().isEmpty()) {
-        m_lastError = QStringLiteral("invalid address");
+        m_lastStatus = 0;
+        m_lastError = TransferFailure::text(0);
+        m_lastFailedBeforeSending = true;
         return {};
     }
     const QPointer<Transfer> self(this);
@@ -106,7 +212,9 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
     if (!self)
         return {};
     if (!reply) {
-        m_lastError = QStringLiteral("request ended");
+        m_lastStatus = 0;
+        m_lastError = TransferFailure::text(0);
+        m_lastFailedBeforeSending = false;
         return {};
     }
     // The wait can also end early when the application quits.
@@ -115,14 +223,18 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         reply->abort();
         reply->deleteLater();
         m_lastStatus = 0;
-        m_lastError = QStringLiteral("request ended");
+        m_lastError = TransferFailure::text(0);
+        m_lastFailedBeforeSending = false;
         return {};
     }
     m_lastContentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
     m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool good = reply->error() == QNetworkReply::NoError;
     const QByteArray body = good ? reply->readAll() : QByteArray();
-    m_lastError = good ? QString() : reply->errorString();
+    m_lastError.clear();
+    m_lastFailedBeforeSending = false;
+    if (!good)
+        noteFailure(*reply);
     reply->deleteLater();
     if (ok)
         *ok = good;
@@ -156,7 +268,11 @@ void Transfer::execute(const QString& url, const QString& method, const QByteArr
             continue;
         request.setRawHeader(line.left(colon).trimmed().toLatin1(), line.mid(colon + 1).trimmed().toLatin1());
     }
-    m_reply = m_nam->sendCustomRequest(request, method.toLatin1(), body);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    auto* upload = new OneShotBody(body, nullptr);
+    m_reply = m_nam->sendCustomRequest(request, method.toLatin1(), upload);
+    upload->setParent(m_reply);
     armDeadline(m_reply);
     connect(m_reply, &QNetworkReply::finished, this, &Transfer::onFinished);
 }
@@ -189,7 +305,10 @@ void Transfer::onFinished() {
         return;
     m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool good = reply->error() == QNetworkReply::NoError;
-    m_lastError = good ? QString() : reply->errorString();
+    m_lastError.clear();
+    m_lastFailedBeforeSending = false;
+    if (!good)
+        noteFailure(*reply);
     if (good)
         m_response = decodeReplyBody(reply->readAll(), reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
     else

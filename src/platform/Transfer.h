@@ -35,10 +35,15 @@ public:
     explicit Transfer(QObject* parent = nullptr);
     ~Transfer() override;
 
+    // A new choice applies to requests started from now on; a request under
+    // way finishes on the connection it started on. Handing over the settings
+    // the component already has changes nothing.
     void setAccessType(int type);
     int accessType() const { return m_accessType; }
     // "host:port", used with access type 2.
     void setProxy(const QString& proxyText);
+    // Both at once, so a change of both is one change.
+    void setProxySettings(int type, const QString& proxyText);
     QString proxy() const { return m_proxyText; }
     // The whole request, from sending to the last byte of the reply.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
@@ -64,13 +69,22 @@ public:
     QString getChunk(int max);
     // The HTTP status of the last finished request (0 when none arrived).
     int lastStatus() const { return m_lastStatus; }
+    // The last failure as the user may read it (TransferFailure::text):
+    // never the address; empty after a success.
     QString lastError() const { return m_lastError; }
+    // The last request failed where its bytes cannot have reached the server
+    // (refused connection, unknown host or proxy, failed TLS handshake).
+    bool lastFailedBeforeSending() const { return m_lastFailedBeforeSending; }
 
 signals:
     void stateChanged(int state);
 
 private:
     void applyProxy();
+    QNetworkAccessManager* makeManager();
+    bool managerBusy() const;
+    void retireManager(QNetworkAccessManager* nam);
+    void noteFailure(const QNetworkReply& reply);
     QNetworkRequest makeRequest(const QString& url) const;
     void armDeadline(QNetworkReply* reply) const;
     void onFinished();
@@ -85,6 +99,7 @@ private:
     int m_lastStatus = 0;
     QByteArray m_lastContentType;
     QString m_lastError;
+    bool m_lastFailedBeforeSending = false;
 };
 
 // Decodes a reply body by the charset of its Content-Type, Windows-1252 when none is named.

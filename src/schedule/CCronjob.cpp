@@ -113,18 +113,21 @@ CCronjob::Build CCronjob::build(const ScheduleChoices& c) {
         return b;
     };
 
-    // The start is a date-time built from the date and the two numbers, never
-    // a join of field texts: "1e1" or an empty hour must not become a start.
+    // The start is checked as numbers ("1e1" or an empty hour must not become
+    // a start) but written from the date and the field texts: a local time
+    // the clocks skip or repeat is still the moment the user typed, and the
+    // service reads it in its own zone.
     const QString hourText = padOnLeave(c.hour);
     const QString minuteText = padOnLeave(c.minute);
     const auto hour = timePart(hourText, 23);
     const auto minute = timePart(minuteText, 59);
     if (!hour || !minute || !c.startDate.isValid())
         return refuse(badTimeText());
-    const QDateTime start(c.startDate, QTime(*hour, *minute));
+    const QString start = c.startDate.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') + hourText +
+                          QLatin1Char(':') + minuteText + QStringLiteral(":00");
 
     if (!c.series) {
-        b.record.StartTime = formatMoment(start) + QLatin1Char(' ');
+        b.record.StartTime = start + QLatin1Char(' ');
         b.record.CronString = QStringLiteral("0");
         b.record.EndTime = QStringLiteral("0");
         return b;
@@ -136,7 +139,8 @@ CCronjob::Build CCronjob::build(const ScheduleChoices& c) {
     const auto fields = patternFields(c);
     if (!fields)
         return refuse(incompletePatternText());
-    if (c.ending == C::Ending::OnDate && (!c.endAt.isValid() || c.endAt < start))
+    // Compared as wall-clock texts, like the start itself.
+    if (c.ending == C::Ending::OnDate && (!c.endAt.isValid() || formatMoment(c.endAt) < start))
         return refuse(endBeforeStartText());
 
     if (c.pattern == C::Pattern::Monthly && c.monthly == C::MonthlyVariant::Day) {
@@ -148,7 +152,7 @@ CCronjob::Build CCronjob::build(const ScheduleChoices& c) {
         b.messages << notice(fifthWeekdayNotice());
 
     b.record.CronString = minuteText + QLatin1Char(' ') + hourText + QLatin1Char(' ') + *fields;
-    b.record.StartTime = formatMoment(start);
+    b.record.StartTime = start;
     // A count is always at least one delivery, in every pattern.
     b.record.EndTime =
         c.ending == C::Ending::AfterCount ? countOnLeave(countOnChange(c.count)) : formatMoment(c.endAt);
@@ -156,7 +160,9 @@ CCronjob::Build CCronjob::build(const ScheduleChoices& c) {
 }
 
 QString CCronjob::formatMoment(const QDateTime& moment) {
-    return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // Date and time of day as they stand, without any zone arithmetic.
+    return moment.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+           moment.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 QVariant CCronjob::toVariant() const {

@@ -206,8 +206,9 @@ std::optional<YearDays> yearDays(const QString& dayText, const QString& monthNam
     QTime at(valueOf(hour).value_or(0), valueOf(minute).value_or(0));
     if (!at.isValid())
         at = QTime(0, 0);
-    // The next time this date comes round: next year once it has passed.
-    const bool passed = candidate < now.date() || (candidate == now.date() && now.time() > at);
+    // Next year when the date is today or earlier and the time of day is past
+    // the chosen time; in every other case this year.
+    const bool passed = candidate <= now.date() && now.time() > at;
     const int days = DayOfMonthCount(month, passed ? year + 1 : year);
     return YearDays{days, day > days ? QString::number(days) : dayText};
 }

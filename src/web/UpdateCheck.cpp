@@ -79,7 +79,11 @@ NewsDecision decideNews(const QString& reply, qint16 lastShown) {
 NewsDecision checkForInfo(Transfer& transfer, const QString& address, cOptionen& settings) {
     if (!settings.FirstStartHasRun)
         return {};
-    const NewsDecision decision = decideNews(transfer.openUrl(address), settings.InfoVersion);
+    const int previousTimeout = transfer.timeoutMs();
+    transfer.setTimeoutMs(kVersionTimeoutMs);
+    const QString reply = transfer.openUrl(address);
+    transfer.setTimeoutMs(previousTimeout);
+    const NewsDecision decision = decideNews(reply, settings.InfoVersion);
     if (decision.remember) {
         settings.InfoVersion = decision.number;
         settings.save();

@@ -27,7 +27,8 @@ struct VersionResult {
     bool quit = false; // the user ended the program in the no-connection window
 };
 
-// The version request time-out: short, the whole start waits for it.
+// The version and information requests' time-out: short, the whole start
+// waits for them.
 inline constexpr int kVersionTimeoutMs = 5000;
 
 // Asks address for the newest version. No answer (an empty reply or a failed
@@ -51,8 +52,9 @@ struct NewsDecision {
 NewsDecision decideNews(const QString& reply, qint16 lastShown);
 
 // The whole information check: nothing before the first start has run;
-// otherwise fetch address, decide, and store and save the news number when it
-// is to be remembered.
+// otherwise fetch address (within the version check's time-out; the
+// transfer's own is put back afterwards), decide, and store and save the news
+// number when it is to be remembered.
 NewsDecision checkForInfo(Transfer& transfer, const QString& address, cOptionen& settings);
 
 } // namespace UpdateCheck

@@ -13,6 +13,8 @@
 
 #include <QTcpServer>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using AccountFields::Mark;
@@ -132,7 +134,8 @@ TEST(AccountRequests, ReplyIsReadAsANumberAndAFailedTransferIsNoRefusal) {
     const Case cases[] = {
         {" 0 ", 200, Reply::Kind::Accepted},   {"0\r\n", 200, Reply::Kind::Accepted},
         {"1", 200, Reply::Kind::Refused},      {"", 200, Reply::Kind::Refused},
-        {"<html>", 200, Reply::Kind::Refused}, {"0", 500, Reply::Kind::NoConnection},
+        {"<html>", 200, Reply::Kind::Refused}, {"0", 500, Reply::Kind::Failed},
+        {"0", 503, Reply::Kind::Failed},       {"0", 404, Reply::Kind::Failed},
     };
     for (const Case& c : cases) {
         ScriptedServer::Reply reply;
@@ -141,9 +144,80 @@ TEST(AccountRequests, ReplyIsReadAsANumberAndAFailedTransferIsNoRefusal) {
         server.setReply(QStringLiteral("/check"), reply);
         const Reply r = AccountRequests::checkUser(transfer, QStringLiteral("x@y"), QStringLiteral("p"));
         EXPECT_EQ(r.kind, c.kind) << c.body.toStdString() << " " << c.status;
-        EXPECT_EQ(r.transferError.isEmpty(), c.kind != Reply::Kind::NoConnection);
+        EXPECT_EQ(r.status, c.kind == Reply::Kind::Failed ? c.status : 0);
     }
     EXPECT_EQ(server.requests().first().query, QStringLiteral("email=x@y&password=p"));
+}
+
+// Whatever went wrong, the wizard's box says it in German and shows nothing
+// of the request: its address carries the password and every personal field.
+TEST(AccountRequests, AFailedRequestIsToldWithoutItsAddress) {
+    ScriptedServer server;
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const QString closedUrl = QStringLiteral("http://127.0.0.1:%1/check").arg(closed.serverPort());
+    closed.close();
+    TempSettings t;
+    ScriptedPrompts prompts;
+    Transfer transfer;
+    transfer.setAccessType(Transfer::Direct);
+    transfer.setTimeoutMs(500);
+    const QString noAnswer = QStringLiteral(
+        "Die Verbindung zum Server konnte nicht hergestellt werden.\r\n\r\n"
+        "Bitte überprüfen Sie Ihre Internetverbindung und versuchen Sie es später noch einmal.");
+    const auto serverError = [](int status) {
+        return QStringLiteral("Der Server hat mit einem Fehler geantwortet (%1).\r\n\r\n"
+                              "Bitte versuchen Sie es später noch einmal.")
+            .arg(status);
+    };
+    struct Case {
+        const char* what;
+        int status; // 0: no answer
+        bool stall;
+        QString text;
+    };
+    const Case cases[] = {
+        {"maintenance", 503, false, serverError(503)},
+        {"moved away", 404, false, serverError(404)},
+        {"silent", 0, true, noAnswer},
+        {"nobody listening", 0, false, noAnswer},
+    };
+    const QString secret = QStringLiteral("Geheim123");
+    AccountFields::NewAccount fresh = completeRegistration(QStringLiteral("anna@velvox.example"));
+    const std::function<bool()> flows[] = {
+        [&] {
+            return FirstStart::signIn(AccountRequests::checkUser(transfer, fresh.email, secret),
+                                      {fresh.email, secret, true});
+        },
+        [&] { return FirstStart::registerAccount(AccountRequests::createNewAccount(transfer, fresh), fresh); },
+        [&] {
+            return FirstStart::activateAccount(AccountRequests::checkUser(transfer, fresh.email, secret), secret,
+                                               true);
+        },
+    };
+    for (const Case& c : cases) {
+        ScriptedServer::Reply reply;
+        reply.body = "Wartungsarbeiten";
+        reply.status = c.status ? c.status : 200;
+        reply.stall = c.stall;
+        server.setReply(QStringLiteral("/check"), reply);
+        const QString url = c.status || c.stall ? server.url(QStringLiteral("/check")) : closedUrl;
+        urlStore().set(CUrlStore::CheckUser, url);
+        urlStore().set(CUrlStore::CreateUser, url);
+        for (const auto& flow : flows) {
+            prompts.clear();
+            EXPECT_FALSE(flow()) << c.what;
+            ASSERT_EQ(prompts.messages().size(), 1) << c.what;
+            const Prompts::Message& m = prompts.messages().first();
+            EXPECT_EQ(m.text.toStdString(), c.text.toStdString()) << c.what;
+            for (const QString& shown : {m.title, m.text}) {
+                for (const char* leak : {"password=", "email=", "Geheim123", "127.0.0.1", "http", "Müller"})
+                    EXPECT_FALSE(shown.contains(QString::fromUtf8(leak))) << c.what << ": " << shown.toStdString();
+            }
+        }
+        EXPECT_FALSE(reloaded(t).FirstStartHasRun) << c.what;
+        EXPECT_TRUE(options().kennwort.isEmpty()) << c.what;
+    }
 }
 
 TEST(AccountRequests, RegistrationSendsEveryKeyInOrderEncoded) {
@@ -229,9 +303,9 @@ TEST_F(AccountService, UnreachableServiceIsAConnectionFailureNotAnUnknownAccount
         EXPECT_FALSE(signIn(demo()));
         ASSERT_EQ(prompts.messages().size(), 1);
         EXPECT_EQ(prompts.messages().first().title, Product::productName());
-        EXPECT_TRUE(prompts.messages().first().text.startsWith(
-            QStringLiteral("Die Verbindung zum Server konnte nicht hergestellt werden.\r\n(")))
-            << prompts.messages().first().text.toStdString();
+        EXPECT_EQ(prompts.messages().first().text.toStdString(),
+                  "Die Verbindung zum Server konnte nicht hergestellt werden.\r\n\r\n"
+                  "Bitte überprüfen Sie Ihre Internetverbindung und versuchen Sie es später noch einmal.");
         EXPECT_FALSE(reloaded(settings).FirstStartHasRun);
     }
 }

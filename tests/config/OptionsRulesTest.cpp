@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -320,53 +321,76 @@ TEST_F(OptionsApply, NamedProxyReachesEveryLiveComponentAtOnce) {
     }
 }
 
-// A sender id or a company-server folder that cannot be used changes nothing.
-TEST_F(OptionsApply, RefusedApplySavesNothing) {
-    QFile plainFile(QDir(settings.dir()).filePath(QStringLiteral("datei.txt")));
-    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
-    plainFile.close();
-    struct Case {
-        QString senderId;
-        QString folder;
-        ApplyFailure failure;
-        const char* messageStart;
-    };
-    const Case cases[] = {
-        {QStringLiteral("PraxisNord12"), {}, ApplyFailure::SenderId, ""},
-        {{},
-         QDir(settings.dir()).filePath(QStringLiteral("fehlt")),
-         ApplyFailure::ServerFolder,
-         "Der Ordner \""},
-        {{}, plainFile.fileName(), ApplyFailure::ServerFolder, "Der Ordner \""},
-        // Not even root may create files here.
-        {{}, QStringLiteral("/proc"), ApplyFailure::ServerFolder, "In den Ordner \"/proc\" kann nicht"},
-    };
+// A sender id that cannot be used changes nothing.
+TEST_F(OptionsApply, RefusedSenderIdSavesNothing) {
     options().save();
     QFile ini(settings.iniPath());
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QByteArray before = ini.readAll();
     ini.close();
+    OptionsForm f = formFromSettings(options());
+    f.email = QStringLiteral("neu@b.de");
+    f.senderId = QStringLiteral("PraxisNord12");
+    const ApplyResult r = applyOptions(f, options());
+    EXPECT_EQ(r.failure, ApplyFailure::SenderId);
+    EXPECT_TRUE(r.message.isEmpty()); // the field's own warning says it
+    EXPECT_TRUE(options().Username.isEmpty());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), before);
+}
+
+// The company-server folder is checked only when this apply changes it or the
+// hand-off switch, without leaving a file in it; the rest is saved either way,
+// and a folder that cannot be used is not taken.
+TEST_F(OptionsApply, ServerFolderIsCheckedOnlyWhenChangedAndNeverStopsTheRest) {
+    QFile plainFile(QDir(settings.dir()).filePath(QStringLiteral("datei.txt")));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    QTemporaryDir share;
+    const QString offline = QDir(settings.dir()).filePath(QStringLiteral("fehlt"));
+    struct Case {
+        const char* name;
+        bool storedUse;
+        QString storedFolder;
+        bool use;
+        QString folder;
+        const char* messageStart; // empty: the apply succeeds
+    };
+    const Case cases[] = {
+        {"missing folder chosen", false, {}, true, offline, "Der Ordner \""},
+        {"a file chosen", false, {}, true, plainFile.fileName(), "Der Ordner \""},
+        // Not even root may create files here.
+        {"read-only folder chosen", false, {}, true, QStringLiteral("/proc/1"), "In den Ordner \"/proc/1\" kann nicht"},
+        {"switch set on an offline folder", false, offline, true, offline, "Der Ordner \""},
+        {"offline folder kept as it was", true, offline, true, offline, ""},
+        {"unused server", false, {}, false, QStringLiteral("/proc/1"), ""},
+        {"writable share chosen", false, {}, true, share.path(), ""},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        options().xmlIsServerUsed = c.storedUse;
+        options().XmlPfad = c.storedFolder;
+        options().Username.clear();
+        options().save();
         OptionsForm f = formFromSettings(options());
         f.email = QStringLiteral("neu@b.de");
-        f.senderId = c.senderId;
-        f.useServer = !c.folder.isEmpty();
+        f.useServer = c.use;
         f.serverFolder = c.folder;
         const ApplyResult r = applyOptions(f, options());
-        EXPECT_EQ(r.failure, c.failure);
-        if (*c.messageStart)
+        const bool refused = *c.messageStart != 0;
+        EXPECT_EQ(r.failure, refused ? ApplyFailure::ServerFolder : ApplyFailure::None);
+        if (refused)
             EXPECT_TRUE(r.message.startsWith(u8(c.messageStart))) << qPrintable(r.message);
         else
-            EXPECT_TRUE(r.message.isEmpty()); // the field's own warning says it
-        EXPECT_TRUE(options().Username.isEmpty());
-        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-        EXPECT_EQ(ini.readAll(), before);
-        ini.close();
+            EXPECT_TRUE(r.message.isEmpty()) << qPrintable(r.message);
+
+        cOptionen stored;
+        stored.load();
+        EXPECT_EQ(stored.Username, QStringLiteral("neu@b.de"));
+        EXPECT_EQ(stored.XmlPfad, refused ? c.storedFolder : c.folder);
+        EXPECT_EQ(stored.xmlIsServerUsed, refused ? c.storedUse : c.use);
     }
-    // An unused server does not care about its folder.
-    OptionsForm f = formFromSettings(options());
-    f.serverFolder = QStringLiteral("/proc");
-    EXPECT_TRUE(applyOptions(f, options()).ok());
+    EXPECT_TRUE(QDir(share.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
 
 } // namespace

@@ -28,25 +28,28 @@ protected:
 
 } // namespace
 
-TEST_F(Signatures, GapsLoadAsOneListAndStoreBackRenumbered) {
+// A missing value keeps its place as an empty item, and storing the list
+// back keeps every position.
+TEST_F(Signatures, MissingValuesLoadAsEmptyItemsInPlace) {
     put(QStringLiteral("count"), QStringLiteral("4"));
     put(n(1), QStringLiteral("Eins"));
-    put(n(2), QStringLiteral("Zwei"));
+    put(n(3), QStringLiteral("Drei"));
     put(n(4), QStringLiteral("Vier"));
     put(n(5), QStringLiteral("über count: nicht mehr in der Liste"));
     const QStringList loaded = loadSignatures();
-    EXPECT_EQ(loaded, (QStringList{QStringLiteral("Eins"), QStringLiteral("Zwei"), QStringLiteral("Vier")}));
+    EXPECT_EQ(loaded,
+              (QStringList{QStringLiteral("Eins"), QString(), QStringLiteral("Drei"), QStringLiteral("Vier")}));
 
     storeSignatures(loaded);
-    EXPECT_EQ(value(QStringLiteral("count")), QStringLiteral("3"));
-    EXPECT_EQ(value(n(3)), QStringLiteral("Vier"));
+    EXPECT_EQ(value(QStringLiteral("count")), QStringLiteral("4"));
+    EXPECT_EQ(value(n(3)), QStringLiteral("Drei"));
     EXPECT_EQ(loadSignatures(), loaded);
 }
 
 TEST_F(Signatures, CountDecidesHowManyAreRead) {
     const std::pair<const char*, int> cases[] = {{nullptr, 0}, {"", 0},    {"abc", 0},
                                                  {"-2", 0},    {"0", 0},   {" 2 ", 2},
-                                                 {"2.9", 2},   {"1e0", 1}, {"99999999", 3}};
+                                                 {"2.9", 2},   {"1e0", 1}, {"99999999", kMaxSignatures}};
     for (int i = 1; i <= 3; ++i)
         put(n(i), QStringLiteral("S") + n(i));
     for (const auto& [count, expected] : cases) {
@@ -58,13 +61,17 @@ TEST_F(Signatures, CountDecidesHowManyAreRead) {
     }
 }
 
-// Blank texts are not stored (the store would drop them): they leave no gap
-// and do not come back after a restart.
-TEST_F(Signatures, BlankTextsAreSkippedWhenStored) {
+// A blank text is not written (its value is deleted), but it keeps its place:
+// after a restart it is an empty item, and nothing behind it moves up.
+TEST_F(Signatures, BlankTextsKeepTheirPlaceAndComeBackEmpty) {
+    put(n(2), QStringLiteral("alt"));
     storeSignatures(
-        {QStringLiteral("A"), QString(), QStringLiteral("   "), QStringLiteral("\r\n"), QStringLiteral("B")});
-    EXPECT_EQ(value(QStringLiteral("count")), QStringLiteral("2"));
-    EXPECT_EQ(loadSignatures(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        {QStringLiteral("A"), QStringLiteral("   "), QString(), QStringLiteral("B")});
+    EXPECT_EQ(value(QStringLiteral("count")), QStringLiteral("4"));
+    EXPECT_EQ(value(n(2)), QString()); // the old value is gone, not shown again
+    EXPECT_EQ(value(n(4)), QStringLiteral("B"));
+    settings.reload();
+    EXPECT_EQ(loadSignatures(), (QStringList{QStringLiteral("A"), QString(), QString(), QStringLiteral("B")}));
 }
 
 TEST_F(Signatures, ListKeepsPlacesThroughEditAndDelete) {

@@ -57,7 +57,7 @@ TEST(WebGroupFile, LineEndingsAndCharactersReadTheSame) {
 // A group is taken whole or not at all.
 TEST(WebGroupFile, UnreadableOrEmptyFilesGiveNoGroup) {
     for (const char* name : {"empty.txt", "only_short_lines.txt", "no_semicolon.txt", "empty_number.txt",
-                             "binary.bin", "html_error_page.txt"})
+                             "binary.bin", "html_error_page.txt", "nul_in_number.txt"})
         EXPECT_FALSE(WebGroup::parseGroupFile(groupFile(name)).has_value()) << name;
 }
 

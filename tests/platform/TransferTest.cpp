@@ -1,3 +1,4 @@
+#include "LoopbackProxy.h"
 #include "ScriptedServer.h"
 
 #include "platform/Transfer.h"
@@ -105,6 +106,29 @@ TEST(Transfer, FormPostBodyArrivesByteForByte) {
         joined += chunk;
     }
     EXPECT_EQ(joined, QStringLiteral("erste;zweite\n"));
+}
+
+// The network stack resends a request by itself when the connection breaks
+// before the answer; a body must go out once, and a second request on the
+// same component still carries its whole body.
+TEST(Transfer, BodyIsNotSentAgainAfterAResetAndTheNextGoesOutWhole) {
+    ScriptedServer s;
+    ScriptedServer::Reply reset;
+    reset.reset = true;
+    s.setReply(QStringLiteral("/send"), reset);
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    t.execute(s.url(QStringLiteral("/send")), QStringLiteral("POST"), "text=einmal");
+    EXPECT_EQ(waitForState(t), Transfer::StateRequestFailed);
+    QTest::qWait(200);
+    EXPECT_EQ(s.requestCount(QStringLiteral("/send")), 1);
+
+    s.setReply(QStringLiteral("/send"), {"ok"});
+    const QByteArray big(200000, 'b');
+    t.execute(s.url(QStringLiteral("/send")), QStringLiteral("POST"), big);
+    ASSERT_EQ(waitForState(t), Transfer::StateResponseComplete);
+    ASSERT_EQ(s.requests().size(), 2);
+    EXPECT_EQ(s.requests().last().body, big);
 }
 
 TEST(Transfer, ServerThatNeverAnswersEndsInFailure) {
@@ -274,4 +298,54 @@ TEST(Transfer, WaitForIdleEndsWhenTheRequestEndsOrAtItsDeadline) {
     ASSERT_TRUE(ownerAlive);
     t.setParent(nullptr);
     QTest::qWait(20);
+}
+
+// A new proxy choice (or the same one handed over again, as every apply of the
+// options dialog does) reaches new requests only: a request under way, async
+// or blocking, finishes with the server's answer on the connection it started on.
+TEST(Transfer, ProxyChangeLeavesRequestsUnderWayAlone) {
+    using namespace std::chrono_literals;
+    ScriptedServer s;
+    s.setReply(QStringLiteral("/send"), {"angenommen", "text/plain", 200, 700ms});
+    LoopbackProxy proxy;
+    const QString viaProxy = QStringLiteral("127.0.0.1:%1").arg(proxy.port());
+    struct Change {
+        const char* name;
+        int type;
+        QString text;
+        bool proxied; // the request after the change goes through the proxy
+    };
+    const std::vector<Change> changes{
+        {"same settings again", Transfer::Direct, QString(), false},
+        {"system settings", Transfer::SystemProxy, QString(), false},
+        {"named proxy", Transfer::NamedProxy, viaProxy, true},
+    };
+    auto choose = [](Transfer& t, int type, const QString& text) {
+        t.setAccessType(type);
+        t.setProxy(text);
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.name);
+        Transfer t;
+        t.setTimeoutMs(5000);
+        choose(t, Transfer::Direct, QString());
+        const qsizetype proxiedBefore = proxy.requestLines().size();
+
+        t.execute(s.url(QStringLiteral("/send")), QStringLiteral("POST"), "text=Hallo");
+        QTimer::singleShot(200, &t, [&] { choose(t, c.type, c.text); });
+        EXPECT_EQ(waitForState(t), Transfer::StateResponseComplete) << t.lastError().toStdString();
+        EXPECT_EQ(t.getChunk(100), QStringLiteral("angenommen"));
+
+        // Back to direct while a blocking fetch waits, then the new choice once more.
+        QTimer::singleShot(200, &t, [&] { choose(t, Transfer::Direct, QString()); });
+        bool ok = false;
+        EXPECT_EQ(t.openUrl(s.url(QStringLiteral("/send")), &ok), QStringLiteral("angenommen"));
+        EXPECT_TRUE(ok) << t.lastError().toStdString();
+        choose(t, c.type, c.text);
+        EXPECT_EQ(t.openUrl(s.url(QStringLiteral("/send")), &ok), QStringLiteral("angenommen"));
+        EXPECT_TRUE(ok);
+        // The blocking fetch started under the new choice, as did the last one.
+        EXPECT_EQ(proxy.requestLines().size() - proxiedBefore, c.proxied ? 2 : 0);
+    }
+    EXPECT_EQ(s.requestCount(QStringLiteral("/send")), 9);
 }

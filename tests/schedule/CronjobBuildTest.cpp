@@ -1,7 +1,11 @@
 #include "schedule/CCronjob.h"
 #include "schedule/ScheduleChoices.h"
 
+#include <QDateTime>
+
 #include <gtest/gtest.h>
+
+#include <time.h>
 
 namespace {
 
@@ -206,4 +210,40 @@ TEST(CronjobBuild, RecordCrossesThePromptsSeamUnchanged) {
     EXPECT_EQ(QStringList({back->StartTime, back->CronString, back->EndTime}),
               QStringList({s("2015-12-01 08:30:00"), s("30 08 * * *"), s("3")}));
     EXPECT_FALSE(CCronjob::fromVariant(QVariant()));
+}
+
+// On the days the clocks change, the hour that is skipped (spring) or repeated
+// (autumn) is still written as typed: the strings are wall-clock texts, and
+// the local zone's rules must not empty or shift them.
+TEST(CronjobBuild, StartOnTheDaysTheClocksChangeIsWrittenAsTyped) {
+    const QByteArray zoneBefore = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    // The premise: in this zone 02:30 does not exist on the spring day.
+    ASSERT_FALSE(QDateTime(QDate(2027, 3, 28), QTime(2, 30)).isValid());
+
+    const std::pair<QDate, const char*> days[] = {{QDate(2027, 3, 28), "2027-03-28"},
+                                                  {QDate(2027, 10, 31), "2027-10-31"}};
+    for (const auto& [date, text] : days) {
+        C single = series("02", "30");
+        single.series = false;
+        single.startDate = date;
+        EXPECT_EQ(CCronjob::build(single).record.StartTime, s(text) + s(" 02:30:00 "));
+
+        C daily = series("02", "30");
+        daily.startDate = date;
+        daily.ending = C::Ending::OnDate;
+        daily.endAt = QDateTime(date.addDays(1), QTime(2, 30));
+        const CCronjob::Build b = CCronjob::build(daily);
+        ASSERT_TRUE(b.close) << text;
+        EXPECT_EQ(b.record.StartTime, s(text) + s(" 02:30:00"));
+        EXPECT_EQ(b.record.CronString, s("30 02 * * *"));
+        EXPECT_EQ(b.record.EndTime, date.addDays(1).toString(s("yyyy-MM-dd")) + s(" 02:30:00"));
+    }
+
+    if (zoneBefore.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zoneBefore);
+    tzset();
 }

@@ -99,8 +99,12 @@ TEST(RecurrenceRules, YearlyDayListForTheNextTimeTheDateComesRound) {
         {at(2016, 1, 10, 12, 0), "31", "Februar", 29, "29"},
         {at(2016, 1, 10, 12, 0), "15", "Februar", 29, "15"},
         {at(2016, 1, 10, 12, 0), "31", "April", 30, "30"},
-        // February of this year has passed: the next one is a leap February.
-        {at(2027, 3, 1, 10, 0), "29", "Februar", 29, "29"},
+        // An earlier date moves to next year only once the time of day is past
+        // the chosen time (14:00): at 10:00 it is this year's short February,
+        // at 15:00 next year's leap February.
+        {at(2027, 3, 1, 10, 0), "29", "Februar", 28, "28"},
+        {at(2027, 3, 1, 15, 0), "29", "Februar", 29, "29"},
+        {at(2027, 12, 31, 15, 0), "29", "Februar", 29, "29"},
         // Today at a time still to come (14:00): this year's February counts.
         {at(2028, 2, 29, 10, 0), "29", "Februar", 29, "29"},
         // Today, but the time has passed: next year, whose February is short.

@@ -1,3 +1,5 @@
+#include "widgets/WebBrowser.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -5,6 +7,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    prepareWebEngine();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(velvox);
     ::testing::InitGoogleTest(&argc, argv);

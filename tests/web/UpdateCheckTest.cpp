@@ -6,7 +6,11 @@
 #include "platform/Transfer.h"
 #include "web/UpdateCheck.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace UpdateCheck;
 
@@ -155,6 +159,43 @@ TEST(NewsCheck, RemembersTheNumberInTheSettingsAndAsksNothingBeforeTheFirstStart
     EXPECT_EQ(checkForInfo(transfer, address, options()).action, NewsDecision::Show);
     settings.reload();
     EXPECT_EQ(options().InfoVersion, 7);
+}
+
+// The splash waits for the information request: a service that takes the
+// connection and never answers must not hold the start for the transfer's
+// own minute. Both checks give up within the same short time.
+TEST(NewsCheck, ASilentServiceIsGivenUpOnAsSoonAsInTheVersionCheck) {
+    TempSettings settings;
+    ScriptedServer server;
+    ScriptedPrompts prompts;
+    ScriptedServer::Reply silent;
+    silent.stall = true;
+    server.setReply(QStringLiteral("/update/infoVersion2"), silent);
+    server.setReply(QStringLiteral("/update/version"), silent);
+    options().FirstStartHasRun = true;
+    options().InfoVersion = 3;
+    Transfer transfer; // the components' own minute
+    const int ownTimeout = transfer.timeoutMs();
+    ASSERT_GT(ownTimeout, kVersionTimeoutMs);
+
+    // What the component is set to while the request waits.
+    const auto waitedWith = [&](const std::function<void()>& check) {
+        int during = 0;
+        QTimer::singleShot(100, [&] { during = transfer.timeoutMs(); });
+        check();
+        return during;
+    };
+    const int info = waitedWith([&] {
+        EXPECT_EQ(checkForInfo(transfer, server.url(QStringLiteral("/update/infoVersion2")), options()).action,
+                  NewsDecision::Nothing);
+    });
+    const int version =
+        waitedWith([&] { checkVersion(transfer, server.url(QStringLiteral("/update/version")), 1); });
+    EXPECT_EQ(info, version);
+    EXPECT_EQ(info, kVersionTimeoutMs);
+    EXPECT_EQ(transfer.timeoutMs(), ownTimeout);
+    EXPECT_EQ(server.requestCount(QStringLiteral("/update/infoVersion2")), 1);
+    EXPECT_EQ(options().InfoVersion, 3);
 }
 
 } // namespace

@@ -177,6 +177,7 @@ void frmOptionen::load() {
     Ui::frmOptionen& u = *m_ui;
     u.txtEmail->setText(f.email);
     u.txtKennwort->setText(f.password);
+    showPasswordStorage();
     // The box first: its rule decides whether the reply box may be set.
     u.chkAbsenderkennung->setChecked(f.useSenderId);
     onSenderIdCheck();
@@ -486,14 +487,24 @@ void frmOptionen::openServicePage(int page) {
 
 // --- Apply --------------------------------------------------------------------
 
+void frmOptionen::showPasswordStorage() {
+    const QString note = passwordStorageNote();
+    m_ui->lblKennwortAblage->setText(note);
+    m_ui->lblKennwortAblage->setVisible(!note.isEmpty());
+}
+
 bool frmOptionen::apply() {
     const ApplyResult r = applyOptions(form(), options());
     m_applyFailed = !r.ok();
-    if (r.ok()) {
+    // The save may have found the keyring gone.
+    showPasswordStorage();
+    // A folder that cannot be used is not taken, but the rest was saved.
+    if (r.ok() || r.failure == ApplyFailure::ServerFolder) {
         emit applied();
         emit OptionsEvents::instance().applied();
-        return true;
     }
+    if (r.ok())
+        return true;
     if (!r.message.isEmpty())
         Prompts::show(Prompts::Icon::None, messageTitle(), r.message);
     switch (r.failure) {

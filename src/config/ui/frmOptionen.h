@@ -64,6 +64,7 @@ protected:
 private:
     void buildEntries();
     void paintPages();
+    void showPasswordStorage();
     void setDirty();
     void updateButtons();
     void onSenderIdCheck();

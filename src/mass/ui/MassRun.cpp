@@ -1,6 +1,7 @@
 #include "mass/ui/MassRun.h"
 
 #include "mass/ui/frmMultiSMSLog.h"
+#include "messaging/GatewayReply.h"
 #include "messaging/SendRules.h"
 #include "messaging/ui/GatewaySender.h"
 
@@ -9,6 +10,10 @@
 MassRun::MassRun(GatewaySender& sender, frmMultiSMSLog& log, QObject* parent)
     : QObject(parent), m_sender(sender), m_log(&log) {
     connect(&m_sender, &GatewaySender::idle, this, &MassRun::onSenderIdle);
+    connect(&m_sender, &GatewaySender::massRequestEnded, this, [this](SendOutcome::Kind k) {
+        if (m_running)
+            m_counts.add(k);
+    });
 }
 
 void MassRun::start(const QList<SendRules::MassEntry>& entries, const QString& text) {
@@ -19,6 +24,7 @@ void MassRun::start(const QList<SendRules::MassEntry>& entries, const QString& t
     m_next = 0;
     m_running = true;
     m_waitingForIdle = false;
+    m_counts = {};
     m_log->startRun(SendRules::massProgressMaximum(int(m_entries.size())));
     step();
 }
@@ -33,7 +39,12 @@ void MassRun::step() {
             m_log->setStatus(SendRules::massCancellingText());
         } else {
             const SendRules::MassJob job = SendRules::massJob(m_entries.at(m_next), m_text);
-            m_sender.sendText(job.recipient, job.text, job.name);
+            if (m_sender.sendText(job.recipient, job.text, job.name) == 0 && m_sender.senderNameRefused()) {
+                // Asked once for the whole run: a No sends none of it.
+                m_log->addLine(GatewayReply::massLogLine(SendRules::massNoSenderText(), GatewayReply::logStamp()));
+                finish(SendRules::massNoSenderText());
+                return;
+            }
             m_log->setStatus(SendRules::massProgressText(i, total));
         }
         ++m_next;
@@ -63,11 +74,13 @@ void MassRun::onSenderIdle() {
     step();
 }
 
-void MassRun::finish() {
+void MassRun::finish(const QString& status) {
     m_running = false;
     m_entries.clear();
+    if (m_log && m_counts.total() > 0)
+        m_log->addLine(GatewayReply::massLogLine(m_counts.endLine(), GatewayReply::logStamp()));
     if (m_log)
-        m_log->finishRun();
+        m_log->finishRun(status);
     if (m_onFinished)
         m_onFinished();
 }

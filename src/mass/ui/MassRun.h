@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messaging/SendOutcome.h"
 #include "messaging/SendRules.h"
 
 #include <QList>
@@ -37,7 +38,7 @@ public:
 private:
     void step();
     void onSenderIdle();
-    void finish();
+    void finish(const QString& status = {});
 
     GatewaySender& m_sender;
     QPointer<frmMultiSMSLog> m_log;
@@ -46,5 +47,6 @@ private:
     int m_next = 0;
     bool m_running = false;
     bool m_waitingForIdle = false;
+    SendOutcome::RunCounts m_counts;
     std::function<void()> m_onFinished;
 };

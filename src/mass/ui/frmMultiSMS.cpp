@@ -97,7 +97,11 @@ void frmMultiSMS::placeBeside(QWidget* mainWindow) {
 }
 
 void frmMultiSMS::followMainWindow() {
+    // Same top and height as the main window, its left edge at the main
+    // window's right edge; heights are compared frame to frame.
     const QRect frame = m_mainWindow->frameGeometry();
+    const int decoration = frameGeometry().height() - height();
+    resize(width(), frame.height() - decoration);
     move(frame.right() + 1, frame.top());
 }
 

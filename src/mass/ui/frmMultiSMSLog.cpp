@@ -68,11 +68,11 @@ void frmMultiSMSLog::startRun(int progressMaximum) {
     m_ui->lblSend->clear();
 }
 
-void frmMultiSMSLog::finishRun() {
+void frmMultiSMSLog::finishRun(const QString& status) {
     flush();
     m_ui->pBar->setValue(m_ui->pBar->maximum());
     m_ui->cmdClose->setText(closeCaption());
-    m_ui->lblSend->setText(SendRules::massFinishedText());
+    m_ui->lblSend->setText(status.isEmpty() ? SendRules::massFinishedText() : status);
     setAnimation(false);
     m_running = false;
 }

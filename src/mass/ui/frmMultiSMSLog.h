@@ -23,8 +23,8 @@ public:
     // running, progress bar at its minimum with the maximum given.
     void startRun(int progressMaximum);
     // The end of a run: bar at its maximum, "Schliessen", "Vorgang
-    // abgeschlossen", animation stopped.
-    void finishRun();
+    // abgeschlossen" (or the status given), animation stopped.
+    void finishRun(const QString& status = {});
     bool running() const { return m_running; }
 
     bool cancelSend() const { return m_cancelSend; }

@@ -146,6 +146,8 @@ void GatewaySender::onStateChanged(int state) {
     if (!m_inFlight)
         return;
     QString response;
+    const int status = m_iNet->lastStatus();
+    const bool beforeSending = m_iNet->lastFailedBeforeSending();
     if (state == Transfer::StateResponseComplete) {
         // The request stays "in flight" while its reply is read: a send
         // started from the events run here waits in the queue and cannot
@@ -160,12 +162,18 @@ void GatewaySender::onStateChanged(int state) {
         }
     }
     const Flight flight = *std::exchange(m_inFlight, std::nullopt);
-    if (state == Transfer::StateResponseComplete) {
+    if (flight.action.mass) {
+        // In a run nobody waits for a time-out box: the log says what became
+        // of the entry, and an unanswered one is not called unsent.
+        const SendOutcome::Ending ending{state == Transfer::StateResponseComplete, response, status, beforeSending};
+        if (m_massLog) {
+            for (const QString& line :
+                 SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+                m_massLog(line);
+        }
+        emit massRequestEnded(SendOutcome::classify(ending));
+    } else if (state == Transfer::StateResponseComplete) {
         handleReply(flight, response);
-    } else if (state == Transfer::StateRequestFailed && flight.action.mass && m_massLog) {
-        // In a run nobody waits for a time-out box: the entry is logged as not sent.
-        m_massLog(GatewayReply::massLogLine(GatewayReply::massFailureText(flight.recipient),
-                                            GatewayReply::logStamp()));
     }
     // A single send's failure is reported by the time-out.
     pump();
@@ -174,13 +182,6 @@ void GatewaySender::onStateChanged(int state) {
 }
 
 void GatewaySender::handleReply(const Flight& flight, const QString& response) {
-    if (flight.action.mass) {
-        if (m_massLog) {
-            for (const QString& line : GatewayReply::massLogLines(response, GatewayReply::logStamp()))
-                m_massLog(line);
-        }
-        return;
-    }
     const GatewayReply::SingleOutcome outcome = GatewayReply::interpretSingleReply(response);
     if (outcome.acceptedPieces > 0)
         handleAccepted(flight.action);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messaging/SendOutcome.h"
 #include "schedule/CCronjob.h"
 
 #include <QObject>
@@ -74,6 +75,8 @@ public:
 
     // Nothing queued and nothing under way.
     bool isIdle() const;
+    // The user answered No to sending without a sender name in this action.
+    bool senderNameRefused() const { return m_senderAnswer.has_value() && !*m_senderAnswer; }
 
     // Where the replies of a mass run go: one line, newest first.
     void setMassLog(std::function<void(const QString& line)> log) { m_massLog = std::move(log); }
@@ -87,6 +90,8 @@ signals:
     void singleReplyHandled();
     // The last queued request has been answered (or has failed).
     void idle();
+    // A request of a mass run ended so; its log lines are written before.
+    void massRequestEnded(SendOutcome::Kind outcome);
 
 private:
     struct Flight {

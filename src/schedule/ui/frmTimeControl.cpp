@@ -305,11 +305,15 @@ void frmTimeControl::endPicked() {
 
 void frmTimeControl::onSend() {
     Ui::frmTimeControl& u = *m_ui;
-    // Pressing "Senden" leaves the field being edited; its corrections apply
-    // before the build reads the fields.
-    for (QObject* field :
-         std::initializer_list<QObject*>{u.cmbTimeHour, u.cmbTimeMinutes, u.cmbYearlyDayDate, u.tbSendTimes})
-        leaveField(field);
+    // Pressing "Senden" (Enter, or a click on a button that takes no focus)
+    // leaves the field being edited; its corrections apply before the build
+    // reads the fields. A field the user never entered stays as it stands.
+    const QWidget* focus = focusWidget();
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{u.cmbTimeHour, u.cmbTimeMinutes, u.cmbYearlyDayDate, u.tbSendTimes}) {
+        if (focus && (focus == field || field->isAncestorOf(focus)))
+            leaveField(field);
+    }
     const CCronjob::Build b = CCronjob::build(choices());
     for (const Prompts::Message& m : b.messages)
         Prompts::show(m.icon, m.title, m.text, m.buttons);

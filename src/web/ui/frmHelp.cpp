@@ -4,6 +4,7 @@
 #include "config/Product.h"
 #include "widgets/WebBrowser.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -39,6 +40,11 @@ frmHelp::frmHelp(QWidget* parent)
 
 int frmHelp::logoMarginPx(double dpi) {
     return qRound(800.0 * dpi / 1440.0);
+}
+
+void frmHelp::closeEvent(QCloseEvent* event) {
+    m_browser->releaseView();
+    QWidget::closeEvent(event);
 }
 
 void frmHelp::showEvent(QShowEvent* event) {

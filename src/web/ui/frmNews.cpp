@@ -9,6 +9,7 @@
 #include "web/UpdateCheck.h"
 #include "widgets/WebBrowser.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -35,6 +36,11 @@ frmNews::frmNews(QWidget* mainWindow)
     connect(m_browser, &WebBrowser::documentComplete, this, &frmNews::onDocumentComplete);
 }
 
+void frmNews::closeEvent(QCloseEvent* event) {
+    m_browser->releaseView();
+    QWidget::closeEvent(event);
+}
+
 void frmNews::checkForInfo() {
     const UpdateCheck::NewsDecision d =
         UpdateCheck::checkForInfo(*m_iNet, urlStore().getCheckInfo(), options());
@@ -53,8 +59,13 @@ void frmNews::onNavigateComplete(const QUrl& url) {
 }
 
 void frmNews::onDocumentComplete(const QUrl& url, bool ok) {
-    // A page that did not load is not shown: there is nothing to read.
-    if (!ok || url.toString() == QLatin1String("http:///") || ContactLink::isCloseLink(url.toString()))
+    // A page that did not load is not shown: there is nothing to read, and
+    // a hidden window would keep its browser processes for nothing.
+    if (!ok) {
+        close();
+        return;
+    }
+    if (url.toString() == QLatin1String("http:///") || ContactLink::isCloseLink(url.toString()))
         return;
     show();
     raise();

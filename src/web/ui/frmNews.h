@@ -21,6 +21,9 @@ public:
     // closes this window when there is nothing new.
     void checkForInfo();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void onNavigateComplete(const QUrl& url);
     void onDocumentComplete(const QUrl& url, bool ok);

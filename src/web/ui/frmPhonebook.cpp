@@ -50,6 +50,7 @@ void frmPhonebook::closeEvent(QCloseEvent* event) {
     if (m_main)
         m_main->removeEventFilter(this);
     m_main = nullptr;
+    m_browser->releaseView();
     event->accept();
     emit closed();
 }

@@ -193,3 +193,16 @@ TEST(SignatureDialog, CountsSavesAndDiscards) {
     });
     EXPECT_EQ(empty, QVariant(QString()));
 }
+
+// A signature of blanks is kept in the list; the store drops its value, so
+// after a restart it is an empty item at the same place.
+TEST_F(SignaturePanel, BlankSignatureIsShownAndComesBackEmpty) {
+    h.prompts.queueDialogResult(QStringLiteral("   "));
+    emit h.ui().tbAddSignature->Click();
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("Gruß Anna"), QStringLiteral("Tel. 0170 1234567"),
+                                    QStringLiteral("Firma Musterweg 1"), QStringLiteral("   ")}));
+    EXPECT_EQ(stored(QStringLiteral("count")), QStringLiteral("4"));
+    panel().loadSignatures();
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("Gruß Anna"), QStringLiteral("Tel. 0170 1234567"),
+                                    QStringLiteral("Firma Musterweg 1"), QString()}));
+}

@@ -1,6 +1,7 @@
 #include "MainWindowHarness.h"
 #include "ScriptedServer.h"
 
+#include "config/ui/frmOptionen.h"
 #include "mass/ui/MassMode.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "mass/ui/frmMultiSMSLog.h"
@@ -8,6 +9,7 @@
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
 #include "platform/Transfer.h"
+#include "ui_frmOptionen.h"
 #include "widgets/ToolbarButton.h"
 
 #include <QDir>
@@ -289,21 +291,87 @@ protected:
 
 } // namespace
 
-TEST_F(SilentGateway, UnansweredEntriesEndAtTheTimeOutAndAreLoggedAsNotSent) {
-    gateway.setReply(QStringLiteral("/send"), {"wurde erfolgreich an das Gateway \xFC"
-                                               "bermittelt.",
-                                               "text/plain", 200, 1500ms});
-    h->window->sender().iNet().setTimeoutMs(200);
-    m->enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}});
+// Confirmed, refused and unanswered entries are logged apart and counted: an
+// entry without an answer may have been sent, so it is never called unsent.
+TEST_F(SilentGateway, EachOutcomeIsLoggedApartAndCountedAtTheEnd) {
+    const QByteArray accepted = "wurde erfolgreich an das Gateway \xFC"
+                                "bermittelt.";
+    gateway.setReplies(QStringLiteral("/send"),
+                       {{accepted, "text/plain"},
+                        {"Wartung", "text/plain", 503},
+                        {accepted, "text/plain", 200, 1500ms},
+                        {"Rufnummer ung\xFCltig", "text/plain"},
+                        {accepted, "text/plain"}});
+    h->window->sender().iNet().setTimeoutMs(400);
+    m->enterMassMode({{"A", "0049170111", "", ""},
+                      {"B", "0049170222", "", ""},
+                      {"C", "0049170333", "", ""},
+                      {"D", "0049170444", "", ""},
+                      {"E", "0049170555", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     m->sendConfirmed();
     ASSERT_TRUE(m->waitForRunEnd(10000));
     const QString log = m->log().logText();
-    EXPECT_FALSE(log.contains(QStringLiteral("erfolgreich"))) << log.toStdString();
-    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 0049170111 wurde NICHT versendet")));
-    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 0049170222 wurde NICHT versendet")));
+    EXPECT_EQ(log.count(QStringLiteral("erfolgreich")), 2) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral(
+        "Die SMS an 0049170222 wurde nicht versendet: das SMS Gateway hat mit einem Fehler geantwortet (Status 503).")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 0049170333 wurde vielleicht versendet: das SMS Gateway "
+                                            "hat nicht geantwortet (Status unbekannt).")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Rufnummer ungültig")));
+    EXPECT_FALSE(log.contains(QStringLiteral("NICHT"))) << log.toStdString();
+    // Newest first: the counts head the log.
+    EXPECT_TRUE(log.section(QStringLiteral("\r\n"), 0, 0).endsWith(
+        QStringLiteral(" - 2 übermittelt, 2 abgelehnt, 1 ohne Antwort")))
+        << log.toStdString();
     EXPECT_EQ(m->status(), QStringLiteral("Vorgang abgeschlossen"));
+    EXPECT_EQ(gateway.requestCount(QStringLiteral("/send")), 5);
+}
+
+// "OK" in the options dialog, with a new proxy choice, while an entry's reply
+// is on its way: the entry still gets its answer.
+TEST_F(SilentGateway, AnOptionsApplyMidRunDropsNoEntry) {
+    gateway.setReply(QStringLiteral("/send"), {"wurde erfolgreich an das Gateway \xFC"
+                                               "bermittelt.",
+                                               "text/plain", 200, 800ms});
+    m->enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}});
+    h->enterText(QStringLiteral("Hallo"));
+    m->sendConfirmed();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gateway.requestCount(QStringLiteral("/send")) == 1; }, 5000));
+    for (const bool changeProxy : {false, true}) {
+        frmOptionen dialog;
+        dialog.load();
+        dialog.show();
+        if (changeProxy)
+            dialog.ui().optProxyNone->click();
+        QTest::mouseClick(dialog.ui().cmdOK, Qt::LeftButton);
+    }
+    ASSERT_TRUE(m->waitForRunEnd(10000));
+    const QString log = m->log().logText();
+    EXPECT_EQ(log.count(QStringLiteral("erfolgreich")), 2) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("2 übermittelt, 0 abgelehnt, 0 ohne Antwort")));
     EXPECT_EQ(gateway.requestCount(QStringLiteral("/send")), 2);
+}
+
+// A No to sending without a sender name ends the run at once.
+TEST_F(SilentGateway, NoSenderNameAnsweredNoEndsTheRunWithNothingSent) {
+    gateway.setReply(QStringLiteral("/send"), {"wurde erfolgreich an das Gateway \xFC"
+                                               "bermittelt.",
+                                               "text/plain"});
+    options().isAbsenderkennung = true;
+    options().Absenderkennung.clear();
+    m->enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}, {"C", "0049170333", "", ""}});
+    h->enterText(QStringLiteral("Hallo"));
+    h->prompts.queueAnswer(Prompts::Answer::Yes); // the mass question
+    h->prompts.queueAnswer(Prompts::Answer::No);  // send without sender name
+    h->clickSend();
+    ASSERT_TRUE(m->waitForRunEnd(5000));
+    QTest::qWait(100);
+    EXPECT_EQ(gateway.requestCount(QStringLiteral("/send")), 0);
+    const QString said = QStringLiteral("Vorgang abgebrochen: ohne Absendername wurde keine SMS versendet.");
+    EXPECT_EQ(m->status(), said);
+    EXPECT_EQ(m->log().logText().count(said), 1) << m->log().logText().toStdString();
+    EXPECT_FALSE(m->log().logText().contains(QStringLiteral("übermittelt")));
+    EXPECT_EQ(h->prompts.messages().size(), 2);
 }
 
 TEST_F(SilentGateway, AReplyAfterMassModeEndedStaysOutOfTheSingleSendPath) {

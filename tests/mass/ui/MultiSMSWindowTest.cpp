@@ -225,16 +225,20 @@ TEST_F(MultiSMSWindow, AWebGroupReplacesTheListInOneStepAndTheFileNameGoes) {
 
 TEST_F(MultiSMSWindow, ItSitsAtTheRightEdgeOfTheMainWindowAndFollowsIt) {
     QWidget main;
-    main.setGeometry(100, 80, 400, 300);
+    main.setGeometry(100, 80, 400, 600);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     w.placeBeside(&main);
     auto expected = [&main] { return QPoint(main.frameGeometry().right() + 1, main.frameGeometry().top()); };
+    auto sameHeight = [&] { return w.frameGeometry().height() == main.frameGeometry().height(); };
     EXPECT_EQ(w.frameGeometry().topLeft(), expected());
+    EXPECT_TRUE(sameHeight()) << w.frameGeometry().height() << " " << main.frameGeometry().height();
     main.move(250, 40);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().topLeft() == expected(); }));
-    main.resize(500, 300);
+    main.resize(500, 600);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().topLeft() == expected(); }));
+    main.resize(500, 720);
+    EXPECT_TRUE(QTest::qWaitFor(sameHeight)) << w.frameGeometry().height() << " " << main.frameGeometry().height();
 }
 
 TEST_F(MultiSMSWindow, ClosingEndsMassModeUnlessTheProgramClosesIt) {

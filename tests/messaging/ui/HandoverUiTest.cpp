@@ -1,5 +1,7 @@
 #include "MainWindowHarness.h"
 
+#include "messaging/ui/SendWorkflow.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -97,4 +99,14 @@ TEST_F(Handover, OneConfirmationPerSendActionWhateverItHandedOver) {
         send(QStringLiteral("Nachricht %1").arg(i));
     EXPECT_EQ(dropped().size(), 4);
     EXPECT_EQ(boxes().size(), 4);
+}
+
+// A send action of 65,536 hand-overs (a large list dropped entry by entry) is
+// still confirmed: the count does not wrap round to "nothing handed over".
+TEST_F(Handover, ConfirmationAfterSixtyFiveThousandFiveHundredThirtySixHandovers) {
+    for (int i = 0; i < 65536; ++i)
+        h.window->workflow().reportHandover();
+    h.window->workflow().confirmHandovers();
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0].text.contains(QStringLiteral("weitergeleitet"))) << boxes()[0].text.toStdString();
 }

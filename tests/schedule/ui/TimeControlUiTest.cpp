@@ -305,3 +305,27 @@ TEST(TimeControlModal, OnlyASuccessfulSendenInThisOpeningYieldsARecord) {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     EXPECT_FALSE(showTimeControl(first->StartTime));
 }
+
+// The yearly day is preset as a plain number ("7"); "Senden" without ever
+// entering the field sends it exactly so, while a field the user is still in
+// gets its correction first.
+TEST_F(TimeControlUi, YearlyDayGoesInAsTheFieldHoldsIt) {
+    clock.set(at(2026, 6, 7, 14, 52));
+    open();
+    u().cbRepetition->setChecked(true);
+    u().obYearly->setChecked(true);
+    ASSERT_EQ(u().cmbYearlyDayDate->currentText(), s("7"));
+    send();
+    ASSERT_TRUE(dialog.result());
+    EXPECT_EQ(dialog.result()->CronString, s("55 14 7 6 *"));
+
+    open();
+    u().cbRepetition->setChecked(true);
+    u().obYearly->setChecked(true);
+    u().cmbYearlyDayDate->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(u().cmbYearlyDayDate->hasFocus());
+    type(u().cmbYearlyDayDate, "8");
+    u().cbSend->click(); // focus stays in the field
+    ASSERT_TRUE(dialog.result());
+    EXPECT_EQ(dialog.result()->CronString, s("55 14 08 6 *"));
+}

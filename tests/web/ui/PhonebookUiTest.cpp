@@ -9,12 +9,20 @@
 #include "widgets/FieldMark.h"
 #include "widgets/ToolbarButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringConverter>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace BrowserDriver;
 
@@ -138,6 +146,53 @@ TEST_F(PhonebookUiTest, ALinkThatCannotBeReadKeepsThePhonebookOpen) {
     EXPECT_EQ(h.ui().cmbVorwahl->currentIndex(), 0);
     EXPECT_TRUE(h.ui().txtNummer->text().isEmpty());
     EXPECT_TRUE(dock().isOpen());
+}
+
+// A closed phonebook leaves no web view behind, and the process that showed
+// its page ends (a view kept costs well over 100 MB), also when the window was
+// closed outside the event loop that runs afterwards.
+TEST_F(PhonebookUiTest, ClosingItEndsItsWebViewAndItsPageProcess) {
+    const auto views = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::allWidgets())
+            n += qobject_cast<QWebEngineView*>(w) ? 1 : 0;
+        return n;
+    };
+    // Gone, or a zombie its parent has not reaped yet.
+    const auto ended = [](qint64 pid) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray line = stat.readAll();
+        return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+    };
+    // Runs a nested event loop only, as a window's own loop would: unlike
+    // QTest's waits, it leaves the deletions asked for out here pending.
+    const auto waitInLoop = [](const std::function<bool()>& done) {
+        QEventLoop loop;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+            if (done())
+                loop.quit();
+        });
+        QTimer::singleShot(kPageTimeoutMs, &loop, &QEventLoop::quit);
+        tick.start(50);
+        loop.exec();
+        return done();
+    };
+    const int before = views();
+    for (int round = 0; round < 2; ++round) {
+        frmPhonebook* book = open();
+        ASSERT_NE(book, nullptr);
+        EXPECT_EQ(views(), before + 1);
+        const qint64 pid = book->browser().page()->renderProcessPid();
+        ASSERT_GT(pid, 0);
+        emit h.ui().tbPhonebook->Click();
+        EXPECT_FALSE(dock().isOpen());
+        EXPECT_TRUE(waitInLoop([&] { return views() == before; })) << round;
+        EXPECT_TRUE(waitInLoop([&] { return ended(pid); })) << "page process " << pid;
+        ASSERT_TRUE(waitClosed());
+    }
 }
 
 } // namespace
