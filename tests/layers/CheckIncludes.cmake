@@ -2,9 +2,16 @@
 # the layers: the core includes nothing from a ui/ folder, widgets/ or app/;
 # widgets/ includes no window and nothing of app/; a subsystem's ui/ includes
 # nothing of app/ and no other subsystem's ui/.
-#   cmake -DSRC_DIR=<src> -P CheckIncludes.cmake
+#   cmake -DSRC_DIR=<src> [-DKNOWN=<file>] -P CheckIncludes.cmake
+# KNOWN names includes that still go the wrong way and are yet to be mended,
+# one "file|include" a line: they are reported, not failed. A listed include
+# that is gone fails the check too, so the list can only shrink.
 if(NOT IS_DIRECTORY "${SRC_DIR}")
   message(FATAL_ERROR "no source folder: ${SRC_DIR}")
+endif()
+set(known)
+if(KNOWN)
+  file(STRINGS "${KNOWN}" known REGEX "^[^#].*\\|")
 endif()
 
 # The layer of a path below src/ ("core", "widgets", "app" or "ui:<subsystem>");
@@ -46,11 +53,20 @@ foreach(f IN LISTS files)
       set(why "${from} includes ${to}")
     endif()
     if(why)
-      list(APPEND faults "${f}: \"${inc}\" (${why})")
+      list(FIND known "${f}|${inc}" at)
+      if(at EQUAL -1)
+        list(APPEND faults "${f}: \"${inc}\" (${why})")
+      else()
+        list(REMOVE_AT known ${at})
+        message(STATUS "yet to be mended: ${f}: \"${inc}\" (${why})")
+      endif()
     endif()
   endforeach()
 endforeach()
 
+foreach(k IN LISTS known)
+  list(APPEND faults "${k} is listed as known but no longer there: take it off the list")
+endforeach()
 if(faults)
   list(LENGTH faults n)
   list(JOIN faults "\n  " text)
