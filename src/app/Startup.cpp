@@ -9,6 +9,7 @@
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
 #include "lists/ui/frmSignaturen.h"
+#include "mass/ui/ImportMappingDialog.h"
 #include "platform/PasswordStore.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/WidgetPrompts.h"
@@ -90,6 +91,7 @@ void prepareApplication() {
     registerTimeControlDialog();
     registerNoInternetDialog();
     registerOptionsDialog();
+    registerImportMappingDialog();
     Product::loadProductName();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/CodePage.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -48,6 +50,38 @@ QString fromWindows1252(const QByteArray& bytes) {
             out.append(QChar(char16_t(b)));
     }
     return out;
+}
+
+TextEncoding detectEncoding(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return TextEncoding::Utf8Bom;
+    if (bytes.startsWith("\xFF\xFE"))
+        return TextEncoding::Utf16Le;
+    if (bytes.startsWith("\xFE\xFF"))
+        return TextEncoding::Utf16Be;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes); // the decoder works only when its result is taken
+    return utf8.hasError() ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+}
+
+QString decodeDetected(const QByteArray& bytes, TextEncoding* detected) {
+    const TextEncoding e = detectEncoding(bytes);
+    if (detected)
+        *detected = e;
+    switch (e) {
+    case TextEncoding::Utf8:
+        return QString::fromUtf8(bytes);
+    case TextEncoding::Utf8Bom:
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+        QStringDecoder d(e == TextEncoding::Utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return d.decode(QByteArrayView(bytes).sliced(2));
+    }
+    case TextEncoding::Windows1252:
+        break;
+    }
+    return fromWindows1252(bytes);
 }
 
 } // namespace CodePage

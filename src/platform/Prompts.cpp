@@ -14,9 +14,15 @@ void install(Handler* handler) { current() = handler; }
 Handler* installed() { return current(); }
 
 Answer show(Icon icon, const QString& title, const QString& text, Buttons buttons) {
-    if (!current())
+    return show(Message{icon, title, text, buttons});
+}
+
+Answer show(const Message& message) {
+    if (!current()) {
+        const Buttons buttons = message.buttons;
         return buttons == Buttons::Ok ? Answer::Ok : (buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No);
-    return current()->message(Message{icon, title, text, buttons});
+    }
+    return current()->message(message);
 }
 
 QVariant dialog(const QString& name, const QVariantMap& args) {

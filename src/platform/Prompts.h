@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -19,6 +20,9 @@ struct Message {
     QString title;
     QString text;
     Buttons buttons = Buttons::Ok;
+    // Own button texts in the order of the buttons ("Ersetzen", "Anhängen",
+    // "Abbrechen" for YesNoCancel); empty for the usual ones.
+    QStringList captions = {};
 };
 
 // Names of the modal dialogs reachable through the seam, with the arguments
@@ -34,6 +38,9 @@ inline constexpr const char* Options = "options";         // args: page; returns
 inline constexpr const char* NoInternet = "noInternet";   // returns "retry", "quit", or invalid when closed by its frame
 // args: text; returns the saved text (QString), invalid when closed by its frame
 inline constexpr const char* Signature = "signature";
+// args: rows (the first rows, each a QStringList), mapping (QVariantMap of
+// ImportMapping); returns the chosen mapping (QVariantMap), invalid when cancelled
+inline constexpr const char* ImportMapping = "importMapping";
 } // namespace Dialog
 
 class Handler {
@@ -49,6 +56,7 @@ void install(Handler* handler);
 Handler* installed();
 
 Answer show(Icon icon, const QString& title, const QString& text, Buttons buttons = Buttons::Ok);
+Answer show(const Message& message);
 QVariant dialog(const QString& name, const QVariantMap& args = {});
 
 } // namespace Prompts

@@ -2,11 +2,14 @@
 
 #include "widgets/HeaderArea.h"
 #include "config/Product.h"
+#include "config/cOptionen.h"
+#include "mass/UnsendableNumbers.h"
 #include "mass/ui/MassRun.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "mass/ui/frmMultiSMSLog.h"
 #include "mass/ui/frmOpenWebGroup.h"
 #include "messaging/CreditBalance.h"
+#include "messaging/MessageText.h"
 #include "messaging/SendContext.h"
 #include "messaging/SendRules.h"
 #include "messaging/ui/CreditDisplay.h"
@@ -37,6 +40,8 @@ void MassMode::ensureWindows() {
     if (!m_list) {
         m_list = new frmMultiSMS(m_f.window);
         m_list->setOnRecalc([this] { m_p.editor.recalcSmsSize(); });
+        // The list's preview and marks follow the message as it is typed.
+        connect(m_p.editor.textField(), &SmsTextEdit::textChanged, m_list, [this] { showMessageInList(); });
         connect(m_list, &frmMultiSMS::closedByUser, this, &MassMode::onListClosed);
         attachWebGroups(*m_list);
     }
@@ -97,8 +102,15 @@ void MassMode::enableMultiSMS() {
     m_f.privat->setEnabled(false);
     m_f.publicBook->setEnabled(false);
     m_p.context.massMode = true;
+    showMessageInList();
     // The mass counters show the list's figures at once, not only after the next keystroke.
     m_p.editor.recalcSmsSize();
+}
+
+void MassMode::showMessageInList() {
+    const cOptionen& o = options();
+    m_list->setMessage(m_p.editor.textField()->toPlainText(),
+                       MessageText::longSmsInForce(o.isLongSmsEnabled, o.isAbsenderkennung));
 }
 
 void MassMode::disableMultiSMS() {
@@ -127,10 +139,15 @@ void MassMode::sendMass(int perSms) {
     if (runActive())
         return;
     ensureWindows();
+    const QList<RecipientEntry>& all = m_list->list().entries();
+    const std::optional<QList<RecipientEntry>> chosen = UnsendableNumbers::confirm(all);
+    if (!chosen || chosen->isEmpty())
+        return;
     QList<SendRules::MassEntry> entries;
-    for (const RecipientEntry& e : m_list->list().entries())
+    for (const RecipientEntry& e : *chosen)
         entries.append({e.name, e.number, e.frei1, e.frei2});
-    const qint64 total = m_f.massCount->text().toLongLong();
+    // The shown total counts every entry; left-out entries cost nothing.
+    const qint64 total = m_f.massCount->text().toLongLong() * entries.size() / all.size();
     if (!CreditBalance::creditsSuffice(m_p.context.creditBalance, total, perSms)) {
         Prompts::show(Prompts::Icon::Warning, Product::productName(), CreditBalance::notEnoughForAllText());
         return;

@@ -78,6 +78,7 @@ public:
 private:
     MessageEditor::ListFigures figures() const;
     void ensureWindows();
+    void showMessageInList();
     void setRunActive(bool active);
     void onListClosed();
     void cancelRun();

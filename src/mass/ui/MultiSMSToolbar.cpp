@@ -39,6 +39,10 @@ MultiSMSActions setUpMultiSMSBars(QWidget* toolbarBox, QWidget* editBarBox) {
                           QStringLiteral("Öffnet eine Gruppe aus dem Internet Telefonbuch."));
     a.save = addAction(tools, "save", QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton,
                        QStringLiteral("Speichert die aktuelle Datendatei."));
+    a.import = addAction(tools, "import", QStringLiteral("Importieren"), QStyle::SP_ArrowDown,
+                         QStringLiteral("Importiert Empfänger aus einer CSV- oder vCard-Datei."));
+    a.exportList = addAction(tools, "export", QStringLiteral("Exportieren"), QStyle::SP_ArrowUp,
+                             QStringLiteral("Exportiert die Liste als CSV-Datei."));
 
     QToolBar* edit = barIn(editBarBox, "tbrEdit");
     a.add = addAction(edit, "add", QStringLiteral("Hinzufügen"), QStyle::SP_FileDialogNewFolder);

@@ -2,7 +2,11 @@
 
 #include "config/Product.h"
 #include "mass/MsmsFile.h"
+#include "mass/MessagePreview.h"
 #include "mass/RecipientTableModel.h"
+#include "mass/ui/RecipientImporter.h"
+#include "mass/ui/RecipientMarksModel.h"
+#include "mass/ui/RecipientPreview.h"
 #include "messaging/RecipientNumber.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompts.h"
@@ -26,12 +30,21 @@ QString productTitle() {
 
 frmMultiSMS::frmMultiSMS(QWidget* parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::frmMultiSMS>()),
-      m_model(new RecipientTableModel(m_list, this)) {
+      m_model(new RecipientTableModel(m_list, this)), m_marks(new RecipientMarksModel(this)),
+      m_preview(new RecipientPreview(this)), m_importer(new RecipientImporter(*this)) {
     m_ui->setupUi(this);
     m_actions = setUpMultiSMSBars(m_ui->boxToolbar, m_ui->boxEditBar);
 
     QTableView* view = m_ui->lvData;
-    view->setModel(m_model);
+    m_marks->setSourceModel(m_model);
+    view->setModel(m_marks);
+    m_ui->layoutMain->insertWidget(m_ui->layoutMain->indexOf(view) + 1, m_preview);
+    m_importer->acceptDropsOn(view->viewport());
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmMultiSMS::updatePreview);
+    connect(m_marks, &QAbstractItemModel::modelReset, this, &frmMultiSMS::updatePreview);
+    connect(m_marks, &QAbstractItemModel::dataChanged, this, &frmMultiSMS::updatePreview);
+    connect(m_actions.import, &QAction::triggered, m_importer, &RecipientImporter::importFile);
+    connect(m_actions.exportList, &QAction::triggered, m_importer, &RecipientImporter::exportFile);
     // Fixed row heights and column widths: nothing is measured per row, so
     // a list of 100,000 entries shows as fast as one of ten.
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -74,7 +87,8 @@ void frmMultiSMS::setEditingLocked(bool locked) {
 }
 
 void frmMultiSMS::updateActions() {
-    for (QAction* a : {m_actions.newList, m_actions.open, m_actions.add, m_actions.ok, m_actions.remove})
+    for (QAction* a : {m_actions.newList, m_actions.open, m_actions.import, m_actions.add, m_actions.ok,
+                       m_actions.remove})
         a->setEnabled(!m_locked);
     m_actions.openWeb->setEnabled(!m_locked && m_onOpenWeb);
 }
@@ -84,6 +98,30 @@ void frmMultiSMS::replaceEntries(const QList<RecipientEntry>& entries) {
     m_list.replaceEntries(entries);
     m_ui->txtFilename->clear();
     recalcMaxSizes();
+}
+
+void frmMultiSMS::setEntries(const QList<RecipientEntry>& entries, bool keepFileName) {
+    clearInputs();
+    m_list.replaceEntries(entries);
+    if (!keepFileName)
+        m_ui->txtFilename->clear();
+    recalcMaxSizes();
+}
+
+void frmMultiSMS::setMessage(const QString& text, bool longSms) {
+    m_message = text;
+    m_longSms = longSms;
+    m_marks->setMessage(text, longSms,
+                        MessagePreview::listSms(text, getMaxNameSize(), getMaxFrei1Size(), getMaxFrei2Size(), longSms));
+    m_preview->setMessage(text, longSms);
+}
+
+void frmMultiSMS::updatePreview() {
+    const QModelIndex current = m_ui->lvData->selectionModel()->currentIndex();
+    if (!current.isValid() || current.row() >= m_list.count())
+        m_preview->setEntry(std::nullopt);
+    else
+        m_preview->setEntry(m_list.at(current.row()));
 }
 
 void frmMultiSMS::placeBeside(QWidget* mainWindow) {
@@ -130,6 +168,8 @@ void frmMultiSMS::Clear() {
 
 void frmMultiSMS::recalcMaxSizes() {
     m_ui->txtAnzahl->setText(QString::number(m_list.count()));
+    // The longest values may have changed, and with them the SMS the counters show.
+    setMessage(m_message, m_longSms);
     if (m_onRecalc)
         m_onRecalc();
 }
@@ -258,6 +298,7 @@ void frmMultiSMS::openFile() {
             QStringLiteral("Den Rufnummern wurde die Vorwahl für Deutschland hinzugefügt. Die gespeicherte "
                            "Datei wurde nicht verändert. Bitte speichern Sie die neuen Nummern bei Bedarf "
                            "ab."));
+    m_importer->checkDuplicates(true);
 }
 
 void frmMultiSMS::saveFile() {

@@ -9,6 +9,9 @@
 #include <functional>
 #include <memory>
 
+class RecipientImporter;
+class RecipientMarksModel;
+class RecipientPreview;
 class RecipientTableModel;
 namespace Ui {
 class frmMultiSMS;
@@ -37,6 +40,11 @@ public:
     // A loaded web group: replaces the list in one step; the file name no
     // longer belongs to the list and is cleared.
     void replaceEntries(const QList<RecipientEntry>& entries);
+    // Replaces the list in one step; the file name stays only when told.
+    void setEntries(const QList<RecipientEntry>& entries, bool keepFileName);
+    // The main window's message: the preview and the marks of longer messages follow it.
+    void setMessage(const QString& text, bool longSms);
+    RecipientImporter& importer() { return *m_importer; }
     // Right edge of the main window, tops aligned; follows it when it moves or resizes.
     void placeBeside(QWidget* mainWindow);
     // Closes the window without closedByUser (the main window is closing).
@@ -74,10 +82,16 @@ private:
     void followMainWindow();
     bool writeTo(const QString& path);
     void updateActions();
+    void updatePreview();
 
     std::unique_ptr<Ui::frmMultiSMS> m_ui;
     RecipientList m_list;
     RecipientTableModel* m_model;
+    RecipientMarksModel* m_marks;
+    RecipientPreview* m_preview;
+    RecipientImporter* m_importer;
+    QString m_message;
+    bool m_longSms = false;
     MultiSMSActions m_actions;
     std::function<void()> m_onRecalc;
     std::function<void()> m_onOpenWeb;

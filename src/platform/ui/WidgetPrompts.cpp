@@ -23,24 +23,33 @@ Prompts::Answer WidgetPrompts::message(const Prompts::Message& m) {
     case Prompts::Icon::Question: box.setIcon(QMessageBox::Question); break;
     case Prompts::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
+    // The buttons in the order they are added; own captions replace theirs one by one.
+    QList<QAbstractButton*> added;
+    const auto add = [&](const QString& text, QMessageBox::ButtonRole role) {
+        QAbstractButton* b = box.addButton(text, role);
+        added.append(b);
+        return b;
+    };
     switch (m.buttons) {
     case Prompts::Buttons::Ok:
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        add(QStringLiteral("OK"), QMessageBox::AcceptRole);
         break;
     case Prompts::Buttons::OkCancel:
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+        add(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setEscapeButton(add(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
         break;
     case Prompts::Buttons::YesNo:
-        box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        box.setEscapeButton(box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole));
+        add(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        box.setEscapeButton(add(QStringLiteral("&Nein"), QMessageBox::NoRole));
         break;
     case Prompts::Buttons::YesNoCancel:
-        box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+        add(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        add(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        box.setEscapeButton(add(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
         break;
     }
+    for (qsizetype i = 0; i < m.captions.size() && i < added.size(); ++i)
+        added.at(i)->setText(m.captions.at(i));
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     const QMessageBox::ButtonRole role = clicked ? box.buttonRole(clicked) : QMessageBox::RejectRole;

@@ -34,7 +34,7 @@ struct Entry {
 };
 
 const std::vector<Entry> kABC{
-    {"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}, {"C", "0049170333", "", ""}};
+    {"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}, {"C", "00491703330000", "", ""}};
 
 // The main window in mass mode with a list, as a user gets there: the mode
 // button, then entries in the list window.
@@ -107,6 +107,47 @@ TEST_F(MassRunUi, ModeSwitchLocksTheRecipientFieldsAndShowsTheListBeside) {
     EXPECT_TRUE(h.ui().cmbName->currentText().isEmpty());
 }
 
+// Numbers that are no valid mobile numbers are counted before the run; the
+// user sends to all, leaves them out or stops.
+TEST(MassRunNumbers, InvalidAndLandlineNumbersAreAskedAboutBeforeTheRun) {
+    const struct {
+        Prompts::Answer answer;
+        QStringList sentTo;
+    } cases[] = {{Prompts::Answer::No, {QStringLiteral("00491701111111"), QStringLiteral("00436643333333")}},
+                 {Prompts::Answer::Cancel, {}}};
+    for (const auto& c : cases) {
+        MainWindowHarness harness;
+        harness.load();
+        MassRunFixture run(harness);
+        run.enterMassMode({{"A", "00491701111111", "", ""}, {"Festnetz", "0049301234567", "", ""},
+                           {"C", "00436643333333", "", ""}, {"Kurz", "0049170", "", ""}});
+        harness.enterText(QStringLiteral("Hallo %name%"));
+        harness.prompts.queueAnswer(c.answer);
+        harness.prompts.queueAnswer(Prompts::Answer::Yes); // the mass question
+        harness.clickSend();
+        ASSERT_FALSE(harness.prompts.messages().isEmpty());
+        EXPECT_EQ(harness.prompts.messages()[0].text,
+                  QStringLiteral("2 Nummern sind keine gültigen Mobilfunknummern. Trotzdem an alle senden?"));
+        if (c.sentTo.isEmpty()) {
+            // Stopped: no mass question, nothing sent.
+            EXPECT_EQ(harness.prompts.messages().size(), 1);
+            EXPECT_FALSE(harness.window->massModeControl().runActive());
+            EXPECT_TRUE(harness.service->query(QStringLiteral("SELECT id FROM messages")).isEmpty());
+            continue;
+        }
+        ASSERT_EQ(harness.prompts.messages().size(), 2);
+        EXPECT_EQ(harness.prompts.messages()[1].text,
+                  QStringLiteral("Achtung! Sie versenden eine MassenSMS!\r\n"
+                                 "Wollen Sie die 2 Nachrichten wirklich versenden?"));
+        ASSERT_TRUE(run.waitForRunEnd());
+        QStringList sent;
+        for (const QVariantList& row :
+             harness.service->query(QStringLiteral("SELECT empfaenger FROM messages ORDER BY id")))
+            sent << row.value(0).toString();
+        EXPECT_EQ(sent, c.sentTo);
+    }
+}
+
 TEST_F(MassRunUi, EntriesArriveInListOrderWithTheirPlaceholdersFilled) {
     m.enterMassMode({{"Frau Öz", "00491701111111", "Praxis", "Montag"},
                      {"Herr B", "01702222222", "Kanzlei", "Dienstag"},
@@ -171,7 +212,7 @@ TEST_F(MassRunUi, CancelAfterTheFirstEntrySendsNothingMore) {
 }
 
 TEST_F(MassRunUi, ShortBalanceOrNoRefusesTheRunAndSendsNothing) {
-    m.enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}});
+    m.enterMassMode({{"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}});
     h.enterText(QStringLiteral("Hallo"));
     // 2 SMS at 10 credits: 19 is too little.
     h.service->setCredits(ServiceProcess::demoEmail(), 19);
@@ -212,7 +253,7 @@ TEST_F(MassRunUi, SecondSendDuringARunIsRefusedAndTheRunKeepsItsSnapshot) {
     emit h.ui().tbMultiSMS->Click();
     EXPECT_TRUE(h.window->massMode());
     // The list changes under the run: the run sends what it started with.
-    m.list().list().add(QStringLiteral("D"), QStringLiteral("0049170444"), {}, {});
+    m.list().list().add(QStringLiteral("D"), QStringLiteral("00491704440000"), {}, {});
     ASSERT_TRUE(m.waitForRunEnd());
     EXPECT_EQ(h.messagesStored(), 3);
     EXPECT_EQ(h.prompts.messages().size(), 1);
@@ -303,19 +344,19 @@ TEST_F(SilentGateway, EachOutcomeIsLoggedApartAndCountedAtTheEnd) {
                         {"Rufnummer ung\xFCltig", "text/plain"},
                         {accepted, "text/plain"}});
     h->window->sender().iNet().setTimeoutMs(400);
-    m->enterMassMode({{"A", "0049170111", "", ""},
-                      {"B", "0049170222", "", ""},
-                      {"C", "0049170333", "", ""},
-                      {"D", "0049170444", "", ""},
-                      {"E", "0049170555", "", ""}});
+    m->enterMassMode({{"A", "00491701110000", "", ""},
+                      {"B", "00491702220000", "", ""},
+                      {"C", "00491703330000", "", ""},
+                      {"D", "00491704440000", "", ""},
+                      {"E", "00491705550000", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     m->sendConfirmed();
     ASSERT_TRUE(m->waitForRunEnd(10000));
     const QString log = m->log().logText();
     EXPECT_EQ(log.count(QStringLiteral("erfolgreich")), 2) << log.toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral(
-        "Die SMS an 0049170222 wurde nicht versendet: das SMS Gateway hat mit einem Fehler geantwortet (Status 503).")));
-    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 0049170333 wurde vielleicht versendet: das SMS Gateway "
+        "Die SMS an 00491702220000 wurde nicht versendet: das SMS Gateway hat mit einem Fehler geantwortet (Status 503).")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Die SMS an 00491703330000 wurde vielleicht versendet: das SMS Gateway "
                                             "hat nicht geantwortet (Status unbekannt).")));
     EXPECT_TRUE(log.contains(QStringLiteral("Rufnummer ungültig")));
     EXPECT_FALSE(log.contains(QStringLiteral("NICHT"))) << log.toStdString();
@@ -333,7 +374,7 @@ TEST_F(SilentGateway, AnOptionsApplyMidRunDropsNoEntry) {
     gateway.setReply(QStringLiteral("/send"), {"wurde erfolgreich an das Gateway \xFC"
                                                "bermittelt.",
                                                "text/plain", 200, 800ms});
-    m->enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}});
+    m->enterMassMode({{"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     m->sendConfirmed();
     ASSERT_TRUE(QTest::qWaitFor([&] { return gateway.requestCount(QStringLiteral("/send")) == 1; }, 5000));
@@ -359,7 +400,7 @@ TEST_F(SilentGateway, NoSenderNameAnsweredNoEndsTheRunWithNothingSent) {
                                                "text/plain"});
     options().isAbsenderkennung = true;
     options().Absenderkennung.clear();
-    m->enterMassMode({{"A", "0049170111", "", ""}, {"B", "0049170222", "", ""}, {"C", "0049170333", "", ""}});
+    m->enterMassMode({{"A", "00491701110000", "", ""}, {"B", "00491702220000", "", ""}, {"C", "00491703330000", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     h->prompts.queueAnswer(Prompts::Answer::Yes); // the mass question
     h->prompts.queueAnswer(Prompts::Answer::No);  // send without sender name
@@ -378,7 +419,7 @@ TEST_F(SilentGateway, AReplyAfterMassModeEndedStaysOutOfTheSingleSendPath) {
     gateway.setReply(QStringLiteral("/send"), {"wurde erfolgreich an das Gateway \xFC"
                                                "bermittelt.",
                                                "text/plain", 200, 400ms});
-    m->enterMassMode({{"A", "0049170111", "", ""}});
+    m->enterMassMode({{"A", "00491701110000", "", ""}});
     h->enterText(QStringLiteral("Hallo"));
     m->sendConfirmed();
     // The list window closes while the reply is on its way: mass mode ends.
