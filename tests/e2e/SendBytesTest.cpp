@@ -85,6 +85,8 @@ TEST_F(SendBytes, MassRunBodiesAreAsRecorded) {
     list.list().add(QStringLiteral("Dritte"), QStringLiteral("0043664333"), {}, {});
     list.recalcMaxSizes();
     h.enterText(QStringLiteral("Hallo %name%, Termin am %frei1% %frei2%."));
+    // "An alle senden" for the numbers that take no SMS, then the mass question.
+    h.prompts.queueAnswer(Prompts::Answer::Yes);
     h.prompts.queueAnswer(Prompts::Answer::Yes);
     h.clickSend();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !h.window->massModeControl().runActive(); }, 30000));
