@@ -9,7 +9,7 @@
 #include "config/cOptionen.h"
 #include "platform/ProgramDir.h"
 #include "platform/ToolRegistry.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

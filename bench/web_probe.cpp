@@ -11,7 +11,7 @@
 #include "platform/ToolRegistry.h"
 #include "ui_frmMain.h"
 #include "web/ui/PhonebookDock.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "web/ui/frmPhonebook.h"
 #include "widgets/ToolbarButton.h"
 

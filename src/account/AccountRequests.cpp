@@ -3,7 +3,7 @@
 #include "config/CUrlStore.h"
 #include "config/Product.h"
 #include "messaging/ServiceContract.h"
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 #include "platform/Transfer.h"
 
 namespace AccountRequests {

@@ -1,10 +1,10 @@
 #include "app/Theme.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "config/Colours.h"
 #include "config/Product.h"
 #include "config/iniHandler.h"
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 #include "ui_frmMain.h"
 
 #include <QPixmap>

@@ -1,8 +1,8 @@
 #include "app/frmMain.h"
 
 #include "app/BalloonHelp.h"
-#include "app/Browser.h"
-#include "app/HeaderArea.h"
+#include "widgets/Browser.h"
+#include "widgets/HeaderArea.h"
 #include "app/Theme.h"
 #include "app/ToolbarSetup.h"
 #include "app/TrayController.h"
@@ -125,13 +125,13 @@ void frmMain::composeControllers() {
     connect(u.tbTerminversand, &ToolbarButton::Click, m_workflow, &SendWorkflow::onScheduledSendClicked);
     connect(u.tbAdmin, &ToolbarButton::Click, this, [] { openInBrowser(urlStore().getHomepage()); });
     m_updateNotice = new UpdateNotice(u.lblUpdate, u.picUpdate, m_credits->iNet2(), this);
-    m_phonebook = new PhonebookDock({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.txtSMS},
-                                    *m_recipient,
-                                    [this](QWidget* window, bool open) {
-                                        m_phonebookOpen = open;
-                                        setPhonebookWindow(window);
-                                    },
-                                    this);
+    m_phonebook =
+        new PhonebookDock({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.txtSMS}, this);
+    connect(m_phonebook, &PhonebookDock::prefixChosen, m_recipient, &RecipientInput::selectKey);
+    connect(m_phonebook, &PhonebookDock::openChanged, this, [this](QWidget* window, bool open) {
+        m_phonebookOpen = open;
+        setPhonebookWindow(window);
+    });
     connect(u.tbPhonebook, &ToolbarButton::Click, m_phonebook, &PhonebookDock::toggle);
     connect(u.tbHelp, &ToolbarButton::Click, this, &frmMain::showHelp);
     connect(u.tbOptions, &ToolbarButton::Click, this, [this] { showOptions(this); });

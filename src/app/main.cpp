@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Startup.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
-#include "messaging/mUrlEncode.h"
 #include "platform/PasswordStore.h"
+#include "platform/mUrlEncode.h"
 
 #include <QDir>
 #include <QFileInfo>

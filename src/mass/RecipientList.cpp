@@ -1,5 +1,7 @@
 #include "mass/RecipientList.h"
 
+#include "messaging/RecipientNumber.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -94,7 +96,7 @@ bool RecipientList::parseLine(const QString& line) {
     e.name = parts.at(0);
     if (!parts.at(1).startsWith(QLatin1String("00")) && !parts.at(1).startsWith(QLatin1Char('+')))
         m_data.prefixAdded = true;
-    e.number = numberForSend(parts.at(1));
+    e.number = RecipientNumber::numberForSend(parts.at(1));
     if (parts.size() >= 4) {
         e.frei1 = parts.at(2);
         e.frei2 = parts.at(3);
@@ -193,14 +195,4 @@ quint16 RecipientList::getMaxFrei1Size() const {
 }
 quint16 RecipientList::getMaxFrei2Size() const {
     return longest(m_data.frei2);
-}
-
-QString RecipientList::numberForSend(const QString& number) {
-    if (number.startsWith(QLatin1String("00")))
-        return number;
-    // "+49170..." is already international: taking its "+" for the first digit
-    // of a national number would send to "004949170...", someone else's number.
-    if (number.startsWith(QLatin1Char('+')))
-        return QLatin1String("00") + QStringView(number).mid(1);
-    return QLatin1String("0049") + QStringView(number).mid(1);
 }

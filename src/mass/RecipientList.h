@@ -44,7 +44,7 @@ public:
     // Adds the entry of one data-file line. An empty line or one of three
     // characters or fewer is skipped (true); a line without ";" or with an
     // empty number cannot be read (false, nothing added). The number goes
-    // through numberForSend; getting the German prefix sets prefixAdded().
+    // through RecipientNumber::numberForSend; getting the German prefix sets prefixAdded().
     bool parseLine(const QString& line);
     bool prefixAdded() const { return m_data.prefixAdded; }
     void clearPrefixFlag() { m_data.prefixAdded = false; }
@@ -77,11 +77,6 @@ public:
     const QList<RecipientEntry>& entries() const { return m_data.entries; }
     const RecipientEntry& at(int row) const { return m_data.entries.at(row); }
     qint32 tagCounter() const { return m_data.counter; }
-
-    // The number a mass send goes to: one that does not begin with "00" is a
-    // German national number, its first character replaced by "0049"
-    // ("01700000001" becomes "00491700000001"); a leading "+" stands for "00".
-    static QString numberForSend(const QString& number);
 
 private:
     // Values per length of one column: the largest key is the longest value.

@@ -1,7 +1,7 @@
 #include "mass/WebGroup.h"
 
 #include "mass/RecipientList.h"
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 #include "platform/CodePage.h"
 
 namespace WebGroup {

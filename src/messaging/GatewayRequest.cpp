@@ -1,7 +1,7 @@
 #include "messaging/GatewayRequest.h"
 
 #include "messaging/MessageText.h"
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 #include "platform/CodePage.h"
 #include "platform/Prompts.h"
 

@@ -99,4 +99,14 @@ PrivateBox privateBoxFor(bool publicChecked) {
     return {false, true};
 }
 
+QString numberForSend(const QString& number) {
+    if (number.startsWith(QLatin1String("00")))
+        return number;
+    // "+49170..." is already international: taking its "+" for the first digit
+    // of a national number would send to "004949170...", someone else's number.
+    if (number.startsWith(QLatin1Char('+')))
+        return QLatin1String("00") + QStringView(number).mid(1);
+    return QLatin1String("0049") + QStringView(number).mid(1);
+}
+
 } // namespace RecipientNumber

@@ -15,6 +15,11 @@ namespace RecipientNumber {
 // an empty key) gives nullopt; the caller shows unknownPrefixText() and sends
 // nothing.
 std::optional<QString> resolveRecipient(const QString& key, const QString& typed);
+// The number a mass send goes to: one that does not begin with "00" is a
+// German national number, its first character replaced by "0049"
+// ("01700000001" becomes "00491700000001"); a leading "+" stands for "00".
+QString numberForSend(const QString& number);
+
 QString unknownPrefixText(); // "Unbekannte Vorwahl. Die SMS kann nicht gesendet werden."
 
 // The whole text is a finite number under the user's locale or the C locale:

@@ -1,6 +1,5 @@
 #include "messaging/SendRules.h"
 
-#include "mass/RecipientList.h"
 #include "messaging/MessageText.h"
 #include "messaging/RecipientNumber.h"
 
@@ -66,8 +65,8 @@ QString recentEntry(const QString& name, const QString& key, const QString& type
     return name + QLatin1Char(';') + key + QLatin1Char('-') + typedNumber;
 }
 
-MassJob massJob(const RecipientEntry& entry, const QString& text) {
-    return {RecipientList::numberForSend(entry.number),
+MassJob massJob(const MassEntry& entry, const QString& text) {
+    return {RecipientNumber::numberForSend(entry.number),
             MessageText::fillPlaceholders(text, entry.name, entry.frei1, entry.frei2), entry.name};
 }
 

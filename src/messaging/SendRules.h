@@ -1,7 +1,5 @@
 #pragma once
 
-#include "mass/RecipientEntry.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -43,15 +41,23 @@ QString noMessageComplaint(); // "  - Bitte geben Sie eine Nachricht ein."
 // name + ";" + key + "-" + typed number ("Team Süd;G170-1234567").
 QString recentEntry(const QString& name, const QString& key, const QString& typedNumber);
 
+// One entry of a mass-SMS list, as the run's snapshot holds it.
+struct MassEntry {
+    QString name;
+    QString number; // as typed in the list
+    QString frei1;
+    QString frei2;
+};
+
 // What the mass run sends for one entry of the list: the number for the
-// gateway (RecipientList::numberForSend), the text with the entry's values in
+// gateway (RecipientNumber::numberForSend), the text with the entry's values in
 // the placeholders, and the entry's name.
 struct MassJob {
     QString recipient;
     QString text;
     QString name;
 };
-MassJob massJob(const RecipientEntry& entry, const QString& text);
+MassJob massJob(const MassEntry& entry, const QString& text);
 
 // The progress bar of a run goes from 0 to the number of entries + 3.
 int massProgressMaximum(int entries);

@@ -1,6 +1,6 @@
 #include "messaging/ServiceContract.h"
 
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 
 #include <algorithm>
 

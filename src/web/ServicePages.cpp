@@ -1,6 +1,6 @@
 #include "web/ServicePages.h"
 
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 
 namespace ServicePages {
 

@@ -1,7 +1,7 @@
 #include "widgets/FieldMark.h"
 
 #include "config/Colours.h"
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ScriptedPrompts.h"
 #include "TempSettings.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "app/TrayController.h"
 #include "app/WindowPlacement.h"
 #include "app/frmMain.h"

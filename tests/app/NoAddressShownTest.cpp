@@ -8,7 +8,7 @@
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
 #include "web/ui/PhonebookDock.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "web/ui/frmHelp.h"
 #include "web/ui/frmPhonebook.h"
 #include "widgets/ToolbarButton.h"

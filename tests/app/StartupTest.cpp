@@ -1,7 +1,7 @@
 #include "ScriptedPrompts.h"
 #include "TempSettings.h"
 
-#include "app/Browser.h"
+#include "widgets/Browser.h"
 #include "app/Startup.h"
 #include "app/TrayController.h"
 #include "app/frmMain.h"

@@ -124,13 +124,3 @@ TEST(RecipientList, MaximaOfAnEmptyListAreZeroAndHugeValuesSaturate) {
     list.removeAt(0);
     EXPECT_EQ(list.getMaxNameSize(), 0);
 }
-
-TEST(RecipientList, NumberForSendTreatsNumbersWithoutZeroZeroAsGerman) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"01701234567", "00491701234567"},   {"00436641234567", "00436641234567"},
-        {"1700000001", "0049700000001"},     {"0", "0049"},
-        {"+491701234567", "00491701234567"}, {"", "0049"},
-    };
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(RecipientList::numberForSend(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
-}

@@ -2,7 +2,7 @@
 #include "Utf8.h"
 
 #include "messaging/GatewayRequest.h"
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 
 #include <gtest/gtest.h>
 

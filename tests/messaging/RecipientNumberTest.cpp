@@ -63,3 +63,13 @@ TEST(RecipientNumber, RecentTagSelectsPrefixAndNumber) {
     for (const char* nothing : {"G1701234567", "G999-1234567", ""})
         EXPECT_FALSE(splitRecentTag(s(nothing))) << nothing;
 }
+
+TEST(RecipientNumber, NumberForSendTreatsNumbersWithoutZeroZeroAsGerman) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"01701234567", "00491701234567"},   {"00436641234567", "00436641234567"},
+        {"1700000001", "0049700000001"},     {"0", "0049"},
+        {"+491701234567", "00491701234567"}, {"", "0049"},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(RecipientNumber::numberForSend(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
+}

@@ -47,7 +47,7 @@ TEST(SendRules, MassModeChecksTheTextOnly) {
 
 TEST(SendRules, MassJobFillsTheEntryAndFixesTheNumber) {
     struct Case {
-        RecipientEntry entry;
+        MassEntry entry;
         const char* text;
         const char* recipient;
         const char* filled;

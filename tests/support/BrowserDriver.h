@@ -3,7 +3,7 @@
 // Drives a WebBrowser in GUI tests (header only: the support library itself
 // does not link the browser). Everything waits with the event loop running.
 
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QSignalSpy>
 #include <QTest>

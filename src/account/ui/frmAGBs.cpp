@@ -3,7 +3,7 @@
 #include "config/CUrlStore.h"
 #include "config/Product.h"
 #include "platform/ui/WidgetPrompts.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -7,7 +7,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "platform/Transfer.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "widgets/FieldMark.h"
 
 #include "ui_frmFirstTime.h"

@@ -1,15 +1,15 @@
 #include "config/ui/frmOptionen.h"
 
-#include "app/Browser.h"
+#include "widgets/Browser.h"
 #include "config/CUrlStore.h"
 #include "config/Colours.h"
 #include "config/cOptionen.h"
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 #include "outlook/ui/OutlookSection.h"
 #include "platform/Prompts.h"
 #include "platform/ui/WidgetPrompts.h"
 #include "ui_frmOptionen.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "widgets/FieldMark.h"
 #include "widgets/TreeButton.h"
 

@@ -1,6 +1,6 @@
 #include "lists/ui/SignatureListController.h"
 
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 #include "platform/Prompts.h"
 #include "widgets/ToolbarButton.h"
 

@@ -1,6 +1,6 @@
 #include "mass/ui/MassMode.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "mass/UnsendableNumbers.h"
@@ -15,7 +15,7 @@
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/GatewaySender.h"
 #include "messaging/ui/SendWorkflow.h"
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 #include "platform/Prompts.h"
 #include "widgets/FieldMark.h"
 
@@ -143,7 +143,9 @@ void MassMode::sendMass(int perSms) {
     const std::optional<QList<RecipientEntry>> chosen = UnsendableNumbers::confirm(all);
     if (!chosen || chosen->isEmpty())
         return;
-    const QList<RecipientEntry> entries = *chosen;
+    QList<SendRules::MassEntry> entries;
+    for (const RecipientEntry& e : *chosen)
+        entries.append({e.name, e.number, e.frei1, e.frei2});
     // The shown total counts every entry; left-out entries cost nothing.
     const qint64 total = m_f.massCount->text().toLongLong() * entries.size() / all.size();
     if (!CreditBalance::creditsSuffice(m_p.context.creditBalance, total, perSms)) {

@@ -16,7 +16,7 @@ MassRun::MassRun(GatewaySender& sender, frmMultiSMSLog& log, QObject* parent)
     });
 }
 
-void MassRun::start(const QList<RecipientEntry>& entries, const QString& text) {
+void MassRun::start(const QList<SendRules::MassEntry>& entries, const QString& text) {
     if (m_running || !m_log)
         return;
     m_entries = entries;

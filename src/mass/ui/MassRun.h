@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mass/RecipientEntry.h"
 #include "messaging/SendOutcome.h"
+#include "messaging/SendRules.h"
 
 #include <QList>
 #include <QObject>
@@ -29,7 +29,7 @@ public:
 
     // Starts a run over the entries with the message text (placeholders not
     // yet filled). The send action is started by the caller.
-    void start(const QList<RecipientEntry>& entries, const QString& text);
+    void start(const QList<SendRules::MassEntry>& entries, const QString& text);
     bool isRunning() const { return m_running; }
 
     // Run after the last reply is in, once the log reads "Vorgang abgeschlossen".
@@ -42,7 +42,7 @@ private:
 
     GatewaySender& m_sender;
     QPointer<frmMultiSMSLog> m_log;
-    QList<RecipientEntry> m_entries;
+    QList<SendRules::MassEntry> m_entries;
     QString m_text;
     int m_next = 0;
     bool m_running = false;

@@ -9,7 +9,7 @@
 #include "messaging/ServiceContract.h"
 #include "platform/Prompts.h"
 #include "platform/Transfer.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "config/CUrlStore.h"
 #include "config/Colours.h"
 #include "config/cOptionen.h"
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 #include "messaging/CreditBalance.h"
 #include "messaging/SendContext.h"
 #include "messaging/ServiceContract.h"

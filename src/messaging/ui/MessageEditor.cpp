@@ -1,10 +1,10 @@
 #include "messaging/ui/MessageEditor.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "config/cOptionen.h"
 #include "messaging/MessageText.h"
 #include "messaging/SendContext.h"
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 #include "widgets/FieldMark.h"
 #include "widgets/ToolbarButton.h"
 

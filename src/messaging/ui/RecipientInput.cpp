@@ -1,6 +1,6 @@
 #include "messaging/ui/RecipientInput.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "config/cOptionen.h"
 #include "lists/clsMRU.h"
 #include "messaging/PrefixCatalogue.h"

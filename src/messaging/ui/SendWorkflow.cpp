@@ -1,6 +1,6 @@
 #include "messaging/ui/SendWorkflow.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "lists/clsMRU.h"
@@ -12,7 +12,7 @@
 #include "messaging/ui/GatewaySender.h"
 #include "messaging/ui/MessageEditor.h"
 #include "messaging/ui/RecipientInput.h"
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 #include "platform/Prompts.h"
 #include "server/xmlServer.h"
 #include "widgets/FieldMark.h"

@@ -3,11 +3,10 @@
 #include "config/CUrlStore.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
-#include "messaging/ui/RecipientInput.h"
 #include "platform/Prompts.h"
 #include "web/ContactLink.h"
 #include "web/ServicePages.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "web/ui/frmPhonebook.h"
 #include "widgets/FieldMark.h"
 
@@ -15,9 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-PhonebookDock::PhonebookDock(const Fields& fields, RecipientInput& recipient,
-                             std::function<void(QWidget*, bool)> onOpenChanged, QObject* parent)
-    : QObject(parent), m_f(fields), m_recipient(recipient), m_onOpenChanged(std::move(onOpenChanged)) {}
+PhonebookDock::PhonebookDock(const Fields& fields, QObject* parent) : QObject(parent), m_f(fields) {}
 
 void PhonebookDock::toggle() {
     if (isOpen())
@@ -33,14 +30,12 @@ void PhonebookDock::open() {
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_window, &frmPhonebook::closed, this, [this] {
         m_window = nullptr;
-        if (m_onOpenChanged)
-            m_onOpenChanged(nullptr, false);
+        emit openChanged(nullptr, false);
     });
     connect(&m_window->browser(), &WebBrowser::beforeNavigate, this, &PhonebookDock::beforeNavigate);
     m_window->placeBeside(m_f.mainWindow);
     m_window->show();
-    if (m_onOpenChanged)
-        m_onOpenChanged(m_window, true);
+    emit openChanged(m_window, true);
     // The password may come from the login prompt, asked for now.
     const cOptionen& o = options();
     m_window->browser().navigate(
@@ -88,7 +83,7 @@ void PhonebookDock::takeContact(const QString& target) {
     m_f.publicBook->setChecked(false);
     m_f.privat->setEnabled(true);
     // The prefix first, so the number is checked against the new one.
-    m_recipient.selectKey(r.prefixKey);
+    emit prefixChosen(r.prefixKey);
     markField(m_f.prefix, false);
     if (r.outcome == ContactLink::Resolution::NotMobile)
         Prompts::show(Prompts::Icon::Warning, Product::productName(), r.message);

@@ -3,13 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
-
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QWidget;
-class RecipientInput;
 class frmPhonebook;
 
 // The main window's side of the phonebook: the toolbar toggle, the docked
@@ -26,9 +23,7 @@ public:
         QCheckBox* publicBook; // chkPublic
         QWidget* message;      // txtSMS: takes the focus after a contact or "close://"
     };
-    // onOpenChanged tells the main window the phonebook window and whether it is open.
-    PhonebookDock(const Fields& fields, RecipientInput& recipient,
-                  std::function<void(QWidget* window, bool open)> onOpenChanged, QObject* parent = nullptr);
+    explicit PhonebookDock(const Fields& fields, QObject* parent = nullptr);
 
     bool isOpen() const { return m_window != nullptr; }
     frmPhonebook* window() const { return m_window; }
@@ -38,13 +33,17 @@ public:
     // Closes the phonebook (disposePhonebook).
     void dispose();
 
+signals:
+    // The phonebook window opened (window) or closed (nullptr, false).
+    void openChanged(QWidget* window, bool open);
+    // A chosen contact's prefix, to be selected before its number is entered.
+    void prefixChosen(const QString& prefixKey);
+
 private:
     void beforeNavigate(const QString& target, bool* cancel);
     void takeContact(const QString& target);
     void closeAndFocusMessage();
 
     Fields m_f;
-    RecipientInput& m_recipient;
-    std::function<void(QWidget*, bool)> m_onOpenChanged;
     QPointer<frmPhonebook> m_window;
 };

@@ -2,7 +2,7 @@
 
 #include "config/CUrlStore.h"
 #include "config/Product.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

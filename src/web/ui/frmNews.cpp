@@ -7,7 +7,7 @@
 #include "platform/Transfer.h"
 #include "web/ContactLink.h"
 #include "web/UpdateCheck.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "platform/Prompts.h"
 #include "platform/ui/WidgetPrompts.h"
 #include "web/UpdateCheck.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "web/ui/frmPhonebook.h"
 
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QCloseEvent>
 #include <QVBoxLayout>

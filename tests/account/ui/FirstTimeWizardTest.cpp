@@ -6,7 +6,7 @@
 #include "config/CUrlStore.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QPointer>
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "account/ui/frmFirstTime.h"
 #include "app/frmMain.h"
 #include "config/Colours.h"
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 
 #include <QApplication>
 #include <QCheckBox>

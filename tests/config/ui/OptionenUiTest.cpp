@@ -7,7 +7,7 @@
 
 #include "config/Colours.h"
 #include "config/cOptionen.h"
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 #include "config/ui/frmOptionen.h"
 #include "outlook/OutlookAddin.h"
 #include "outlook/ui/OutlookSection.h"

@@ -3,7 +3,7 @@
 #include "lists/mSignaturen.h"
 #include "lists/ui/SignatureListController.h"
 #include "lists/ui/frmSignaturen.h"
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 #include "platform/ToolRegistry.h"
 
 #include <QAction>

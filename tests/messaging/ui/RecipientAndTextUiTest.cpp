@@ -1,6 +1,6 @@
 #include "MainWindowHarness.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "messaging/ui/MessageEditor.h"
 #include "messaging/ui/RecipientInput.h"
 #include "widgets/FieldMark.h"

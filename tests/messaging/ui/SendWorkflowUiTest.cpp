@@ -1,7 +1,7 @@
 #include "MainWindowHarness.h"
 #include "ScriptedServer.h"
 
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
 #include "messaging/ui/OptionPanels.h"

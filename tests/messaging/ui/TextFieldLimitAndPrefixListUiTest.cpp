@@ -1,6 +1,6 @@
 #include "MainWindowHarness.h"
 
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

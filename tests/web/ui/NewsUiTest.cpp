@@ -2,7 +2,7 @@
 #include "BrowserDriver.h"
 
 #include "config/cOptionen.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "web/ui/frmNews.h"
 
 #include <QPointer>

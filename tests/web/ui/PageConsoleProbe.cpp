@@ -3,7 +3,7 @@
 // the page has loaded and had a moment to write to its console. What the
 // process writes to standard error is the test's to read.
 
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include <QApplication>
 #include <QTest>

@@ -4,7 +4,7 @@
 
 #include "messaging/ui/RecipientInput.h"
 #include "web/ui/PhonebookDock.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "web/ui/frmPhonebook.h"
 #include "widgets/FieldMark.h"
 #include "widgets/ToolbarButton.h"

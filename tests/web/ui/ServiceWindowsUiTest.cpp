@@ -2,7 +2,7 @@
 #include "BrowserDriver.h"
 
 #include "platform/ui/WidgetPrompts.h"
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "web/ui/frmHelp.h"
 #include "web/ui/frmNoInternet.h"
 #include "widgets/ToolbarButton.h"

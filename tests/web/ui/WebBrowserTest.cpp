@@ -1,4 +1,4 @@
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 #include "BrowserDriver.h"
 #include "ScriptedServer.h"
 

@@ -1,4 +1,4 @@
-#include "messaging/ui/SmsTextEdit.h"
+#include "widgets/SmsTextEdit.h"
 
 #include <QDropEvent>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "app/HeaderArea.h"
+#include "widgets/HeaderArea.h"
 
 #include <QApplication>
 #include <QLabel>

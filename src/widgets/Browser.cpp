@@ -1,4 +1,4 @@
-#include "app/Browser.h"
+#include "widgets/Browser.h"
 
 #include "config/CUrlStore.h"
 #include "config/Product.h"

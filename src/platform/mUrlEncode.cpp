@@ -1,4 +1,4 @@
-#include "messaging/mUrlEncode.h"
+#include "platform/mUrlEncode.h"
 
 #include "platform/CodePage.h"
 

@@ -1,4 +1,4 @@
-#include "web/ui/WebBrowser.h"
+#include "widgets/WebBrowser.h"
 
 #include "platform/ui/DesktopShell.h"
 

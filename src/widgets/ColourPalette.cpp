@@ -1,4 +1,4 @@
-#include "config/ui/ColourPalette.h"
+#include "widgets/ColourPalette.h"
 
 #include <QApplication>
 #include <QPalette>
