@@ -1,0 +1,305 @@
+#include "messaging/SendSession.h"
+
+#include "config/CUrlStore.h"
+#include "config/Product.h"
+#include "config/cOptionen.h"
+#include "messaging/GatewayReply.h"
+#include "messaging/GatewayRequest.h"
+#include "platform/Prompts.h"
+#include "platform/Transfer.h"
+#include "server/xmlServer.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <utility>
+
+namespace {
+constexpr int kChunkSize = 1024;
+} // namespace
+
+SendSession::SendSession(QObject* parent) : QObject(parent), m_iNet(new Transfer(this)) {
+    m_tm.setInterval(m_sendTimeoutMs);
+    connect(m_iNet, &Transfer::stateChanged, this, &SendSession::onStateChanged);
+    connect(&m_tm, &QTimer::timeout, this, &SendSession::onTimeout);
+}
+
+SendSession::~SendSession() = default;
+
+QString SendSession::timeoutText() {
+    return GatewayReply::timeoutText();
+}
+
+bool SendSession::isIdle() const {
+    return m_queue.isEmpty() && !m_inFlight && !m_iNet->stillExecuting();
+}
+
+void SendSession::beginAction(const Action& action, bool mass) {
+    m_action = action;
+    m_mass = mass;
+    m_senderAnswer.reset();
+    m_dropFailureShown = false;
+    m_handovers = 0;
+}
+
+int SendSession::sendSingle(const QString& recipient, const Action& action) {
+    m_tm.setInterval(m_sendTimeoutMs);
+    m_tm.start();
+    emit busyChanged(true);
+    beginAction(action, false);
+    const int started = sendText(recipient, action.text, action.name);
+    if (started == 0 || options().xmlIsServerUsed) {
+        m_tm.stop();
+        emit busyChanged(false);
+    }
+    confirmHandovers();
+    if (isIdle() && !m_run.active)
+        emit actionEnded();
+    return started;
+}
+
+int SendSession::sendText(const QString& recipient, const QString& text, const QString& name) {
+    const cOptionen& o = options();
+    int started = 0;
+    for (const QString& part : GatewayRequest::splitForSending(text, o.isAbsenderkennung, o.isLongSmsEnabled)) {
+        if (submitMessage(recipient, part, name))
+            ++started;
+    }
+    return started;
+}
+
+bool SendSession::senderNameConfirmed() {
+    // Asked once per send action: a mass run or a split text asks one question.
+    if (!m_senderAnswer) {
+        const cOptionen& o = options();
+        m_senderAnswer = GatewayRequest::confirmMissingSender(o.isAbsenderkennung, o.Absenderkennung);
+    }
+    return *m_senderAnswer;
+}
+
+bool SendSession::submitMessage(const QString& recipient, const QString& text, const QString& name) {
+    const cOptionen& o = options();
+    if (o.xmlIsServerUsed) {
+        const auto outcome = xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_action.password));
+        if (outcome.kind == xmlServer::HandoverOutcome::Kind::Failed) {
+            // A failed drop is not a hand-over: it must never be confirmed as
+            // one. Said once per send action, not once per part or entry.
+            if (!m_dropFailureShown) {
+                m_dropFailureShown = true;
+                Prompts::show(Prompts::Icon::Warning, Product::applicationTitle(), outcome.error);
+            }
+            emit requestEnded(recipient, SendOutcome::Kind::NotSent, outcome.error);
+        } else {
+            countHandover();
+            emit requestEnded(recipient, SendOutcome::Kind::Confirmed, QString());
+        }
+        emit busyChanged(false);
+        return outcome.kind == xmlServer::HandoverOutcome::Kind::Written;
+    }
+
+    GatewayRequest::Fields fields;
+    fields.email = o.Username;
+    fields.password = m_action.password;
+    fields.recipient = recipient;
+    fields.recipientName = name;
+    fields.massMode = m_mass;
+    fields.privateBook = m_action.privateBook;
+    fields.publicBook = m_action.publicBook;
+    fields.pushEnabled = o.isPushEnabled;
+    fields.version = Product::versionText();
+    fields.text = text;
+    fields.isAbsenderkennung = o.isAbsenderkennung;
+    fields.absender = o.Absenderkennung;
+    fields.statusbericht = o.isStatusberichtEnabled;
+    fields.antwort = o.isAntwortEnabled;
+    fields.einlieferung = o.isControlEmail;
+    fields.referer = Product::productName();
+    fields.isLongSmsEnabled = o.isLongSmsEnabled;
+    if (const auto& job = m_action.schedule)
+        fields.schedule = GatewayRequest::Schedule{job->StartTime, job->CronString, job->EndTime};
+
+    if (!senderNameConfirmed()) {
+        emit busyChanged(false);
+        return false;
+    }
+
+    // The body is built now, with the password and schedule of this send; the
+    // queue keeps the parts of a text and the entries of a run in order.
+    const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
+    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass}});
+    pump();
+    return true;
+}
+
+void SendSession::pump() {
+    if (m_inFlight || m_queue.isEmpty() || m_iNet->stillExecuting())
+        return;
+    Pending next = m_queue.dequeue();
+    m_inFlight = std::move(next.flight);
+    m_iNet->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
+}
+
+void SendSession::onStateChanged(int state) {
+    if (!m_inFlight)
+        return;
+    QString response;
+    const int status = m_iNet->lastStatus();
+    const bool beforeSending = m_iNet->lastFailedBeforeSending();
+    if (state == Transfer::StateResponseComplete) {
+        // The request stays "in flight" while its reply is read: a send
+        // started from the events run here waits in the queue and cannot
+        // replace the response being read.
+        const QPointer<SendSession> alive(this);
+        for (QString chunk = m_iNet->getChunk(kChunkSize); !chunk.isEmpty(); chunk = m_iNet->getChunk(kChunkSize)) {
+            response += chunk;
+            QCoreApplication::processEvents();
+            if (!alive)
+                return; // the owner went meanwhile
+        }
+    }
+    const Flight flight = *std::exchange(m_inFlight, std::nullopt);
+    const SendOutcome::Ending ending{state == Transfer::StateResponseComplete, response, status, beforeSending};
+    const SendOutcome::Kind kind = SendOutcome::classify(ending);
+    if (flight.mass) {
+        // In a run nobody waits for a time-out box: the log says what became
+        // of the entry, and an unanswered one is not called unsent.
+        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+            emit runLogLine(line);
+        if (m_run.active)
+            m_run.counts.add(kind);
+        emit requestEnded(flight.recipient, kind, response);
+    } else {
+        emit requestEnded(flight.recipient, kind, response);
+        // A single send's failure is reported by the time-out.
+        if (state == Transfer::StateResponseComplete)
+            handleReply(flight, response);
+    }
+    const QPointer<SendSession> alive(this);
+    pump();
+    if (!alive || !isIdle())
+        return;
+    emit idle();
+    if (!alive)
+        return;
+    if (m_run.active)
+        onIdleForRun();
+    else if (!flight.mass)
+        emit actionEnded();
+}
+
+void SendSession::handleReply(const Flight& flight, const QString& response) {
+    const GatewayReply::SingleOutcome outcome = GatewayReply::interpretSingleReply(response);
+    if (outcome.acceptedPieces > 0) {
+        // The whole text of the send action, also after a split send.
+        emit singleAccepted(flight.action.text, flight.action.name, flight.action.number);
+        emit headerCleared();
+    }
+    m_tm.stop();
+    emit busyChanged(false);
+    // The box first: a slow balance query must not hold it back.
+    const QPointer<SendSession> alive(this);
+    Prompts::show(Prompts::Icon::Information, GatewayReply::replyBoxTitle(), outcome.boxText);
+    if (alive)
+        emit singleReplyHandled();
+}
+
+void SendSession::onTimeout() {
+    if (options().xmlIsServerUsed)
+        return;
+    emit busyChanged(false);
+    m_tm.stop();
+    Prompts::show(Prompts::Icon::Information, Product::productName(), timeoutText());
+}
+
+void SendSession::confirmHandovers() {
+    // Once per send action, after its last part, whatever number of parts or
+    // entries it handed over (also when the folder setting is missing).
+    if (m_handovers == 0)
+        return;
+    m_handovers = 0;
+    const cOptionen& o = options();
+    Prompts::show(Prompts::Icon::None, Product::applicationTitle(),
+                  xmlServer::reportHandoverText(o.XmlPfad, o.xmlSingleUser, o.xmlGroupUser));
+}
+
+bool SendSession::startMass(const QList<SendRules::MassEntry>& entries, const Action& action) {
+    if (m_run.active)
+        return false;
+    beginAction(action, true);
+    m_run = Run{};
+    m_run.active = true;
+    m_run.entries = entries;
+    emit runStarted(SendRules::massProgressMaximum(int(entries.size())));
+    step();
+    return true;
+}
+
+void SendSession::cancelRun() {
+    if (m_run.active)
+        m_run.cancelled = true;
+}
+
+void SendSession::step() {
+    const int total = int(m_run.entries.size());
+    const QPointer<SendSession> alive(this);
+    while (m_run.active && m_run.next < total) {
+        const int i = m_run.next + 1;
+        Progress progress{i + 1, SendRules::massProgressMaximum(total), {}};
+        if (m_run.cancelled) {
+            progress.status = SendRules::massCancellingText();
+        } else {
+            const SendRules::MassJob job = SendRules::massJob(m_run.entries.at(m_run.next), m_action.text);
+            if (sendText(job.recipient, job.text, job.name) == 0 && senderNameRefused()) {
+                // Asked once for the whole run: a No sends none of it.
+                emit runLogLine(GatewayReply::massLogLine(SendRules::massNoSenderText(), GatewayReply::logStamp()));
+                finishRun(SendRules::massNoSenderText());
+                return;
+            }
+            if (!alive)
+                return;
+            progress.status = SendRules::massProgressText(i, total);
+        }
+        ++m_run.next;
+        emit runProgress(progress);
+        if (!alive)
+            return;
+        if (!m_run.cancelled) {
+            // One entry per turn of the event loop: its reply (or, with the
+            // company server, nothing) moves the run on.
+            if (isIdle())
+                QTimer::singleShot(0, this, &SendSession::step);
+            else
+                m_run.waitingForIdle = true;
+            return;
+        }
+    }
+    if (!m_run.active)
+        return;
+    // Complete only once the last request has been answered or has failed.
+    if (!isIdle()) {
+        m_run.waitingForIdle = true;
+        return;
+    }
+    finishRun();
+}
+
+void SendSession::onIdleForRun() {
+    if (!m_run.active || !m_run.waitingForIdle)
+        return;
+    m_run.waitingForIdle = false;
+    step();
+}
+
+void SendSession::finishRun(const QString& status) {
+    const SendOutcome::RunCounts counts = m_run.counts;
+    m_run = Run{};
+    if (counts.total() > 0)
+        emit runLogLine(GatewayReply::massLogLine(counts.endLine(), GatewayReply::logStamp()));
+    const QPointer<SendSession> alive(this);
+    emit runFinished(status, counts);
+    if (!alive)
+        return;
+    confirmHandovers();
+    if (alive)
+        emit actionEnded();
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "messaging/SendOutcome.h"
+#include "messaging/SendRules.h"
+#include "schedule/CCronjob.h"
+
+#include <QList>
+#include <QObject>
+#include <QQueue>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class Transfer;
+
+// The one owner of the send path, without a window: it turns a send action
+// (one text to one recipient, split as needed, maybe scheduled; or a mass run
+// over a snapshot of a list) into gateway requests or company-server files,
+// keeps them in one queue that goes out one request at a time and in order,
+// counts the hand-overs of the action and tells what became of every request.
+//
+// It reports through signals and asks the user only through the prompts
+// seam; the windows (and the command-line sender) listen.
+class SendSession : public QObject {
+    Q_OBJECT
+public:
+    // What one send action goes out with, taken when it starts: a run's later
+    // entries go out after the window has emptied its password and schedule.
+    struct Action {
+        QString text;   // the message as typed, before placeholders and parts
+        QString name;   // the recipient name field as it stood (single sends)
+        QString number; // the number field as it stood (single sends)
+        QString password;
+        std::optional<CCronjob> schedule;
+        bool privateBook = false;
+        bool publicBook = false;
+    };
+    // Where a mass run stands, sent with every step.
+    struct Progress {
+        int value = 0;   // for the progress bar, 1 + entries walked
+        int maximum = 0; // SendRules::massProgressMaximum
+        QString status;  // "Es wurden bereits n von N SMS versendet." or the cancel text
+    };
+
+    explicit SendSession(QObject* parent = nullptr);
+    ~SendSession() override;
+
+    Transfer& iNet() { return *m_iNet; }
+    // The single send's time-out; a mass run has none of its own.
+    QTimer& tm() { return m_tm; }
+    void setSendTimeoutMs(int ms) { m_sendTimeoutMs = ms; }
+    static QString timeoutText();
+
+    // One text to one recipient (already resolved to the form the gateway
+    // takes), split into as many requests as needed. Returns how many
+    // requests or hand-overs were started; the hand-overs are confirmed once
+    // at the end. The single send's time-out runs while a request is out.
+    int sendSingle(const QString& recipient, const Action& action);
+
+    // A mass run over the entries (placeholders filled per entry), one entry
+    // per turn of the event loop. False when one is already running.
+    bool startMass(const QList<SendRules::MassEntry>& entries, const Action& action);
+    // As the run log's "Abbrechen": nothing new goes out; what is walked from
+    // now on is only counted. Requests already out are answered and logged.
+    void cancelRun();
+    bool runActive() const { return m_run.active; }
+
+    // Nothing queued and nothing under way.
+    bool isIdle() const;
+    // The user answered No to sending without a sender name in this action.
+    bool senderNameRefused() const { return m_senderAnswer.has_value() && !*m_senderAnswer; }
+
+    // Hand-overs to the company server: counted per action, confirmed once.
+    void countHandover() { ++m_handovers; }
+    void confirmHandovers();
+
+signals:
+    void busyChanged(bool busy);
+    // A single send's request was confirmed: the window empties the fields
+    // that still hold what was sent. Emitted before the reply box.
+    void singleAccepted(const QString& text, const QString& name, const QString& number);
+    // A single send's reply is in and shown; the balance it changed can be fetched.
+    void singleReplyHandled();
+    // The header's notices: cleared after a confirmed send; a warning line.
+    void headerCleared();
+    void headerWarning(const QString& text);
+
+    // A mass run: its start with the progress maximum, each step, each log
+    // line (stamped, ending in CR LF, oldest first), its end with the counts.
+    void runStarted(int progressMaximum);
+    void runProgress(const SendSession::Progress& progress);
+    void runLogLine(const QString& line);
+    void runFinished(const QString& status, const SendOutcome::RunCounts& counts);
+
+    // Every request (or company-server hand-over) of every action, as it
+    // ended, with the gateway's reply or the reason it failed.
+    void requestEnded(const QString& recipient, SendOutcome::Kind outcome, const QString& reply);
+    // The last queued request has been answered (or has failed).
+    void idle();
+    // A send action is over: every request answered, hand-overs confirmed.
+    void actionEnded();
+
+private:
+    struct Flight {
+        Action action;
+        QString recipient;
+        bool mass = false;
+    };
+    struct Pending {
+        QString url;
+        QByteArray body;
+        Flight flight;
+    };
+    struct Run {
+        bool active = false;
+        bool cancelled = false;
+        bool waitingForIdle = false;
+        QList<SendRules::MassEntry> entries;
+        int next = 0;
+        SendOutcome::RunCounts counts;
+    };
+
+    void beginAction(const Action& action, bool mass);
+    int sendText(const QString& recipient, const QString& text, const QString& name);
+    bool submitMessage(const QString& recipient, const QString& text, const QString& name);
+    bool senderNameConfirmed();
+    void pump();
+    void onStateChanged(int state);
+    void onTimeout();
+    void handleReply(const Flight& flight, const QString& response);
+    void step();
+    void onIdleForRun();
+    void finishRun(const QString& status = {});
+
+    Transfer* m_iNet;
+    QTimer m_tm;
+    int m_sendTimeoutMs = 60000;
+    Action m_action;
+    bool m_mass = false;
+    std::optional<bool> m_senderAnswer;
+    bool m_dropFailureShown = false;
+    qint64 m_handovers = 0;
+    QQueue<Pending> m_queue;
+    std::optional<Flight> m_inFlight;
+    Run m_run;
+};
