@@ -61,8 +61,7 @@ bool TrayController::iconShown() const { return m_icon && m_icon->isVisible(); }
 void TrayController::onWindowStateChanged() {
     const Qt::WindowStates state = m_window->windowState();
     if (state & Qt::WindowMinimized) {
-        if (m_secondary)
-            m_secondary(false);
+        emit secondaryVisibilityChanged(false);
         if (!trayAvailable())
             return;
         m_window->hide();
@@ -72,8 +71,7 @@ void TrayController::onWindowStateChanged() {
             notice->show();
         }
     } else if (!(state & Qt::WindowMaximized) && !(state & Qt::WindowFullScreen)) {
-        if (m_secondary)
-            m_secondary(true);
+        emit secondaryVisibilityChanged(true);
     }
 }
 

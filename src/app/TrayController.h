@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 
 class QSystemTrayIcon;
 class QWidget;
@@ -16,9 +15,6 @@ class TrayController : public QObject {
 public:
     explicit TrayController(QWidget* window);
     ~TrayController() override;
-
-    // Shows or hides the secondary windows (mass list, phonebook) with the main window.
-    void setSecondaryVisibility(std::function<void(bool visible)> f) { m_secondary = std::move(f); }
 
     void addIcon();
     void removeIcon();
@@ -35,10 +31,13 @@ public:
     // Tests on a desktop without tray force the tray path.
     static void setTrayAvailableOverride(int available); // -1: ask the desktop
 
+signals:
+    // The secondary windows (mass list, phonebook) are to be shown or hidden with the main window.
+    void secondaryVisibilityChanged(bool visible);
+
 private:
     QWidget* m_window;
     QSystemTrayIcon* m_icon = nullptr;
     bool m_routing = false;
     QString m_tip;
-    std::function<void(bool)> m_secondary;
 };

@@ -18,8 +18,8 @@
 #include "mass/ui/MassMode.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "messaging/SendContext.h"
+#include "messaging/SendSession.h"
 #include "messaging/ui/CreditDisplay.h"
-#include "messaging/ui/GatewaySender.h"
 #include "messaging/ui/MessageEditor.h"
 #include "messaging/ui/OptionPanels.h"
 #include "messaging/ui/RecipientInput.h"
@@ -84,7 +84,7 @@ frmMain::frmMain(QWidget* parent)
     m_ui->lblBuyCredits->setCursor(Qt::PointingHandCursor);
     m_ui->lblVersion->setText(Product::versionLabel());
 
-    m_tray->setSecondaryVisibility([this](bool visible) { setSecondaryVisible(visible); });
+    connect(m_tray, &TrayController::secondaryVisibilityChanged, this, &frmMain::setSecondaryVisible);
     setUpToolbar(*m_ui);
     composeControllers();
 }
@@ -97,24 +97,21 @@ void frmMain::composeControllers() {
                                   u.txtAnzahlMultiSMS, u.tbSend, u.boxReuseLastSMS, u.tbReplaceName, u.tbReplaceFrei1,
                                   u.tbReplaceFrei2},
                                  *m_context, *m_header, this);
-    m_sender = new GatewaySender({this, u.txtSMS, u.cmbName, u.txtNummer, u.boxReuseLastSMS, u.lblReuseText, u.chkPrivat,
-                                  u.chkPublic},
-                                 *m_context, *m_header, this);
+    m_session = new SendSession(this);
     m_credits = new CreditDisplay(u.lblCredits, u.lblBuyCredits, *m_context, this);
     m_optionPanels = new OptionPanels(u.optionsBar, this);
     m_signatures = new SignatureListController(
         {u.lvSignaturen, u.tbAddSignature, u.tbEditSignature, u.tbDeleteSignature, u.txtSMS}, this);
-    m_optionPanels->setOnCostChanged([this] { m_recipient->updateCostPerSms(); });
-    m_optionPanels->setOnSizeChanged([this] { m_editor->recalcSmsSize(); });
-    m_optionPanels->setShowOptionen([] {
+    connect(m_optionPanels, &OptionPanels::costChanged, m_recipient, &RecipientInput::updateCostPerSms);
+    connect(m_optionPanels, &OptionPanels::sizeChanged, m_editor, &MessageEditor::recalcSmsSize);
+    connect(m_optionPanels, &OptionPanels::optionenRequested, this, [] {
         Prompts::dialog(QString::fromLatin1(Prompts::Dialog::Options), {{QStringLiteral("page"), QStringLiteral("absender")}});
     });
     m_workflow = new SendWorkflow({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.txtSMS, u.txtAnzahlSMS,
-                                   u.txtAnzahlMultiSMS, u.lblReuseText},
-                                  {*m_context, *m_header, *m_recipient, *m_editor, *m_sender, *m_credits, *m_mru}, this);
-    m_sender->setReportHandover([this] { m_workflow->reportHandover(); });
+                                   u.txtAnzahlMultiSMS, u.lblReuseText, u.boxReuseLastSMS, u.chkPrivat, u.chkPublic},
+                                  {*m_context, *m_header, *m_recipient, *m_editor, *m_session, *m_credits, *m_mru}, this);
     // The balance fetched right after starting a send may predate its charge.
-    connect(m_sender, &GatewaySender::singleReplyHandled, m_credits, &CreditDisplay::refreshCredits);
+    connect(m_session, &SendSession::singleReplyHandled, m_credits, &CreditDisplay::refreshCredits);
 
     connect(u.tbSend, &ToolbarButton::Click, m_workflow, &SendWorkflow::onSendClicked);
     // "Senden" from the keyboard without leaving the message.
@@ -142,9 +139,12 @@ void frmMain::composeControllers() {
 
     m_massMode = new MassMode({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.boxPlatzhalter,
                                u.boxVariablesToolbar, u.txtAnzahlMultiSMS, u.tbSend, u.tbTerminversand, u.tbMultiSMS,
-                               u.tbPhonebook},
-                              {*m_context, *m_header, *m_editor, *m_sender, *m_credits, *m_workflow}, this);
-    m_massMode->setClosePhonebook([this] {
+                               u.tbPhonebook, u.txtSMS},
+                              {*m_context, *m_header, *m_session}, this);
+    connect(m_workflow, &SendWorkflow::massSendRequested, m_massMode, &MassMode::sendMass);
+    connect(m_massMode, &MassMode::listFiguresChanged, m_editor, &MessageEditor::setListFigures);
+    connect(m_massMode, &MassMode::runEnded, m_credits, &CreditDisplay::refreshCredits);
+    connect(m_massMode, &MassMode::phonebookCloseRequested, this, [this] {
         if (m_phonebookWindow)
             m_phonebookWindow->close();
     });
@@ -190,7 +190,7 @@ void frmMain::info(frmSplash* splash, const QString& text) {
 
 void frmMain::load(frmSplash* splash) {
     const QString product = Product::productName();
-    ProxyConfig::configure(m_sender->iNet());
+    ProxyConfig::configure(m_session->iNet());
     ProxyConfig::configure(m_credits->iNet2());
     m_context->creditBalance = -1;
     info(splash, QStringLiteral("Lade ") + product + QStringLiteral(" ..."));

@@ -10,13 +10,13 @@ class frmMain;
 }
 class BalloonHelp;
 class CreditDisplay;
-class GatewaySender;
 class HeaderArea;
 class MassMode;
 class MessageEditor;
 class OptionPanels;
 class PhonebookDock;
 class RecipientInput;
+class SendSession;
 class SendWorkflow;
 class SignatureListController;
 class TrayController;
@@ -45,7 +45,7 @@ public:
     SendContext& sendContext() { return *m_context; }
     RecipientInput& recipient() { return *m_recipient; }
     MessageEditor& editor() { return *m_editor; }
-    GatewaySender& sender() { return *m_sender; }
+    SendSession& session() { return *m_session; }
     CreditDisplay& credits() { return *m_credits; }
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
@@ -90,7 +90,7 @@ private:
     std::unique_ptr<clsMRU> m_mru;
     RecipientInput* m_recipient = nullptr;
     MessageEditor* m_editor = nullptr;
-    GatewaySender* m_sender = nullptr;
+    SendSession* m_session = nullptr;
     CreditDisplay* m_credits = nullptr;
     OptionPanels* m_optionPanels = nullptr;
     SignatureListController* m_signatures = nullptr;

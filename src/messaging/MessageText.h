@@ -30,6 +30,14 @@ int smsPerRecipient(int estimate, bool longSms);
 // value of its column ("%name%" by maxName characters, and so on).
 int massEstimate(const QString& text, int maxName, int maxFrei1, int maxFrei2);
 
+// The mass-SMS list's figures, where a list exists.
+struct ListFigures {
+    int maxName = 0;
+    int maxFrei1 = 0;
+    int maxFrei2 = 0;
+    int entries = 0;
+};
+
 // Everything recalcSmsSize needs, read by the window from its fields.
 struct SizeInput {
     QString text;

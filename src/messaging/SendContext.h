@@ -18,8 +18,6 @@ struct SendContext {
     QString lastScheduleStart;
     // The text of the last single send the gateway confirmed.
     QString lastSentText;
-    // Hand-overs to the company server in the current send action.
-    qint64 handoverCounter = 0;
     // -1: unknown; never blocks a send.
     qint32 creditBalance = -1;
 };

@@ -11,7 +11,7 @@
 #include "messaging/CreditBalance.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
-#include "messaging/ui/GatewaySender.h"
+#include "messaging/SendSession.h"
 #include "messaging/ui/SendWorkflow.h"
 #include "platform/Transfer.h"
 
@@ -57,7 +57,7 @@ protected:
         options().kennwort = kPassword;
         h->load();
         h->window->workflow().setSendTimeoutMs(kDeadlineMs);
-        h->window->sender().iNet().setTimeoutMs(kDeadlineMs);
+        h->window->session().iNet().setTimeoutMs(kDeadlineMs);
         h->window->credits().iNet2().setTimeoutMs(kDeadlineMs);
         h->enterRecipient(QStringLiteral("G170"), QStringLiteral("1234567"));
         h->enterText(QStringLiteral("Hallo Welt"));
@@ -83,12 +83,12 @@ protected:
             EXPECT_EQ(box.title, QStringLiteral("Antwort des SMS Gateways"));
         } else {
             // A failed request is reported by the time-out, whose text hedges.
-            EXPECT_EQ(box.text, GatewaySender::timeoutText());
+            EXPECT_EQ(box.text, SendSession::timeoutText());
         }
         const bool confirmed = fault() == Fault::None;
         EXPECT_EQ(h->ui().txtSMS->toPlainText().isEmpty(), confirmed);
         EXPECT_EQ(h->window->sendContext().lastSentText.isEmpty(), !confirmed);
-        EXPECT_FALSE(h->window->sender().tm().isActive());
+        EXPECT_FALSE(h->window->session().tm().isActive());
         EXPECT_TRUE(revealsNothing(shownTexts(h->prompts), faulty, kPassword))
             << box.text.toStdString();
     }

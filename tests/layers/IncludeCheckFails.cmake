@@ -3,11 +3,12 @@
 # untouched copy has to pass.
 #   cmake -DSRC_DIR=<src> -DCHECK=<CheckIncludes.cmake> -DKNOWN=<list> -DWORK_DIR=<dir> -P IncludeCheckFails.cmake
 set(cases
-  "messaging/ui/GatewaySender.cpp|app/HeaderArea.h|a window includes app"
+  "messaging/ui/SendWorkflow.cpp|app/HeaderArea.h|a window includes app"
   "config/ui/frmOptionen.cpp|app/Browser.h|a window includes app"
   "widgets/FieldMark.cpp|config/ui/ColourPalette.h|a shared widget includes ui:config"
   "widgets/HoverButton.h|app/frmMain.h|a shared widget includes app"
-  "mass/ui/frmMultiSMS.cpp|messaging/ui/GatewaySender.h|ui:mass includes ui:messaging"
+  "mass/ui/MassMode.cpp|messaging/ui/SendWorkflow.h|ui:mass includes ui:messaging"
+  "messaging/SendSession.cpp|messaging/ui/SendWorkflow.h|the core includes ui:messaging"
   "web/ui/PhonebookDock.cpp|messaging/ui/RecipientInput.h|ui:web includes ui:messaging"
   "messaging/SendRules.cpp|mass/ui/frmMultiSMS.h|the core includes ui:mass"
   "platform/Transfer.h|platform/ui/WidgetPrompts.h|the core includes widgets"

@@ -4,7 +4,6 @@
 #include "config/Product.h"
 #include "config/cOptionen.h"
 #include "mass/UnsendableNumbers.h"
-#include "mass/ui/MassRun.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "mass/ui/frmMultiSMSLog.h"
 #include "mass/ui/frmOpenWebGroup.h"
@@ -12,9 +11,7 @@
 #include "messaging/MessageText.h"
 #include "messaging/SendContext.h"
 #include "messaging/SendRules.h"
-#include "messaging/ui/CreditDisplay.h"
-#include "messaging/ui/GatewaySender.h"
-#include "messaging/ui/SendWorkflow.h"
+#include "messaging/SendSession.h"
 #include "widgets/SmsTextEdit.h"
 #include "platform/Prompts.h"
 #include "widgets/FieldMark.h"
@@ -26,11 +23,25 @@
 MassMode::MassMode(const Fields& fields, const Parts& parts, QObject* parent)
     : QObject(parent), m_f(fields), m_p(parts) {
     ensureWindows();
-    m_p.editor.setListFigures([this] { return figures(); });
-    m_p.workflow.setMassSend([this](int perSms) { sendMass(perSms); });
-    m_p.sender.setMassLog([this](const QString& line) {
+    SendSession& session = m_p.session;
+    connect(&session, &SendSession::runStarted, this, [this](int maximum) {
+        if (m_log)
+            m_log->startRun(maximum);
+    });
+    connect(&session, &SendSession::runProgress, this, [this](const SendSession::Progress& p) {
+        if (!m_log)
+            return;
+        m_log->setStatus(p.status);
+        m_log->setProgress(p.value);
+    });
+    connect(&session, &SendSession::runLogLine, this, [this](const QString& line) {
         if (m_log)
             m_log->addLine(line);
+    });
+    connect(&session, &SendSession::runFinished, this, &MassMode::onRunFinished);
+    connect(&session, &SendSession::actionEnded, this, [this] {
+        if (std::exchange(m_runEnding, false))
+            emit runEnded();
     });
 }
 
@@ -39,20 +50,23 @@ MassMode::~MassMode() = default;
 void MassMode::ensureWindows() {
     if (!m_list) {
         m_list = new frmMultiSMS(m_f.window);
-        m_list->setOnRecalc([this] { m_p.editor.recalcSmsSize(); });
+        connect(m_list, &frmMultiSMS::maxSizesChanged, this, &MassMode::recount);
         // The list's preview and marks follow the message as it is typed.
-        connect(m_p.editor.textField(), &SmsTextEdit::textChanged, m_list, [this] { showMessageInList(); });
+        connect(m_f.text, &SmsTextEdit::textChanged, m_list, [this] { showMessageInList(); });
         connect(m_list, &frmMultiSMS::closedByUser, this, &MassMode::onListClosed);
         attachWebGroups(*m_list);
     }
     if (!m_log) {
         m_log = new frmMultiSMSLog(m_f.window);
-        m_run = new MassRun(m_p.sender, *m_log, this);
-        m_run->setOnFinished([this] { onRunFinished(); });
+        connect(m_log, &frmMultiSMSLog::cancelRequested, &m_p.session, &SendSession::cancelRun);
     }
 }
 
-MessageEditor::ListFigures MassMode::figures() const {
+void MassMode::recount() {
+    emit listFiguresChanged(figures());
+}
+
+MessageText::ListFigures MassMode::figures() const {
     if (!m_list)
         return {};
     const RecipientList& l = m_list->list();
@@ -68,7 +82,7 @@ frmMultiSMSLog* MassMode::logWindow() const {
 }
 
 bool MassMode::runActive() const {
-    return m_run && m_run->isRunning();
+    return m_p.session.runActive();
 }
 
 void MassMode::toggle() {
@@ -84,8 +98,7 @@ void MassMode::enableMultiSMS() {
     ensureWindows();
     m_phonebookWasEnabled = m_f.phonebookButton->isEnabled();
     m_f.phonebookButton->setEnabled(false);
-    if (m_closePhonebook)
-        m_closePhonebook();
+    emit phonebookCloseRequested();
     m_f.name->setCurrentIndex(-1);
     m_f.name->setEditText(QStringLiteral("MultiSMS"));
     m_f.name->setEnabled(false);
@@ -104,12 +117,12 @@ void MassMode::enableMultiSMS() {
     m_p.context.massMode = true;
     showMessageInList();
     // The mass counters show the list's figures at once, not only after the next keystroke.
-    m_p.editor.recalcSmsSize();
+    recount();
 }
 
 void MassMode::showMessageInList() {
     const cOptionen& o = options();
-    m_list->setMessage(m_p.editor.textField()->toPlainText(),
+    m_list->setMessage(m_f.text->toPlainText(),
                        MessageText::longSmsInForce(o.isLongSmsEnabled, o.isAbsenderkennung));
 }
 
@@ -126,7 +139,7 @@ void MassMode::disableMultiSMS() {
     m_f.privat->setEnabled(true);
     m_f.publicBook->setEnabled(true);
     m_p.context.massMode = false;
-    m_p.editor.recalcSmsSize();
+    recount();
 }
 
 void MassMode::onListClosed() {
@@ -156,10 +169,15 @@ void MassMode::sendMass(int perSms) {
                       SendRules::massConfirmText(int(entries.size())),
                       Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    const QString text = m_p.editor.textField()->toPlainText();
-    m_p.sender.beginAction(text, QString(), QString(), true);
+    SendSession::Action action;
+    action.text = m_f.text->toPlainText();
+    action.password = m_p.context.password;
+    action.schedule = m_p.context.schedule;
+    action.privateBook = m_f.privat->checkState() == Qt::Checked;
+    action.publicBook = m_f.publicBook->checkState() == Qt::Checked;
     setRunActive(true);
-    m_run->start(entries, text);
+    if (!m_p.session.startMass(entries, action))
+        setRunActive(false);
 }
 
 void MassMode::setRunActive(bool active) {
@@ -179,11 +197,13 @@ void MassMode::setRunActive(bool active) {
         m_list->setEditingLocked(active);
 }
 
-void MassMode::onRunFinished() {
+void MassMode::onRunFinished(const QString& status) {
+    if (m_log)
+        m_log->finishRun(status);
     setRunActive(false);
-    m_p.editor.recalcSmsSize(); // the send button follows the text's limit again
-    m_p.workflow.confirmHandovers();
-    m_p.credits.refreshCredits();
+    recount(); // the send button follows the text's limit again
+    // The balance is fetched once the session has confirmed the run's hand-overs.
+    m_runEnding = true;
 }
 
 void MassMode::cancelRun() {

@@ -1,22 +1,20 @@
 #pragma once
 
-#include "messaging/ui/MessageEditor.h"
+#include "messaging/MessageText.h"
+#include "messaging/SendOutcome.h"
 
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <utility>
 
-class CreditDisplay;
-class GatewaySender;
 class HeaderArea;
-class MassRun;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QWidget;
-class SendWorkflow;
+class SendSession;
+class SmsTextEdit;
 class frmMultiSMS;
 class frmMultiSMSLog;
 struct SendContext;
@@ -42,14 +40,12 @@ public:
         QWidget* scheduleButton;  // tbTerminversand
         QWidget* modeButton;      // tbMultiSMS
         QWidget* phonebookButton; // tbPhonebook
+        SmsTextEdit* text;        // txtSMS
     };
     struct Parts {
         SendContext& context;
         HeaderArea& header;
-        MessageEditor& editor;
-        GatewaySender& sender;
-        CreditDisplay& credits;
-        SendWorkflow& workflow;
+        SendSession& session;
     };
 
     MassMode(const Fields& fields, const Parts& parts, QObject* parent = nullptr);
@@ -61,35 +57,41 @@ public:
     void enableMultiSMS();
     void disableMultiSMS();
 
-    // The mass branch of the send button, with the credits one SMS costs.
+    // The mass branch of the send button, with the credits one SMS costs; the
+    // send's password is in the send context.
     void sendMass(int perSms);
     bool runActive() const;
 
     // The main window closes: a run counts as cancelled, the windows go.
     void mainWindowClosing();
 
-    // Closes the phone-book window when mass mode starts.
-    void setClosePhonebook(std::function<void()> f) { m_closePhonebook = std::move(f); }
-
     // Made with the main window, closed and deleted with it.
     frmMultiSMS* listWindow() const;
     frmMultiSMSLog* logWindow() const;
 
+signals:
+    // The list's figures changed, or mass mode came or went: the counters recount.
+    void listFiguresChanged(const MessageText::ListFigures& figures);
+    // Mass mode starts: the phone-book window goes.
+    void phonebookCloseRequested();
+    // A run is over and its hand-overs confirmed: the balance has changed.
+    void runEnded();
+
 private:
-    MessageEditor::ListFigures figures() const;
+    MessageText::ListFigures figures() const;
+    void recount();
     void ensureWindows();
     void showMessageInList();
     void setRunActive(bool active);
     void onListClosed();
     void cancelRun();
-    void onRunFinished();
+    void onRunFinished(const QString& status);
 
     Fields m_f;
     Parts m_p;
     QPointer<frmMultiSMS> m_list;
     QPointer<frmMultiSMSLog> m_log;
-    MassRun* m_run = nullptr;
     bool m_phonebookWasEnabled = false;
+    bool m_runEnding = false;
     std::pair<bool, bool> m_enabledBeforeRun{true, true}; // tbTerminversand, tbMultiSMS
-    std::function<void()> m_closePhonebook;
 };

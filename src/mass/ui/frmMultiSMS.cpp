@@ -60,10 +60,7 @@ frmMultiSMS::frmMultiSMS(QWidget* parent)
     connect(m_actions.newList, &QAction::triggered, this, &frmMultiSMS::newList);
     connect(m_actions.open, &QAction::triggered, this, &frmMultiSMS::openFile);
     connect(m_actions.save, &QAction::triggered, this, &frmMultiSMS::saveFile);
-    connect(m_actions.openWeb, &QAction::triggered, this, [this] {
-        if (m_onOpenWeb)
-            m_onOpenWeb();
-    });
+    connect(m_actions.openWeb, &QAction::triggered, this, &frmMultiSMS::openWebRequested);
     connect(m_actions.add, &QAction::triggered, this, &frmMultiSMS::addEntry);
     connect(m_actions.ok, &QAction::triggered, this, &frmMultiSMS::storeEditedEntry);
     connect(m_actions.remove, &QAction::triggered, this, &frmMultiSMS::deleteSelected);
@@ -76,8 +73,8 @@ QString frmMultiSMS::fileName() const {
     return m_ui->txtFilename->text();
 }
 
-void frmMultiSMS::setOnOpenWeb(std::function<void()> f) {
-    m_onOpenWeb = std::move(f);
+void frmMultiSMS::setWebGroupsAvailable(bool available) {
+    m_webGroups = available;
     updateActions();
 }
 
@@ -90,7 +87,7 @@ void frmMultiSMS::updateActions() {
     for (QAction* a : {m_actions.newList, m_actions.open, m_actions.import, m_actions.add, m_actions.ok,
                        m_actions.remove})
         a->setEnabled(!m_locked);
-    m_actions.openWeb->setEnabled(!m_locked && m_onOpenWeb);
+    m_actions.openWeb->setEnabled(!m_locked && m_webGroups);
 }
 
 void frmMultiSMS::replaceEntries(const QList<RecipientEntry>& entries) {
@@ -170,8 +167,7 @@ void frmMultiSMS::recalcMaxSizes() {
     m_ui->txtAnzahl->setText(QString::number(m_list.count()));
     // The longest values may have changed, and with them the SMS the counters show.
     setMessage(m_message, m_longSms);
-    if (m_onRecalc)
-        m_onRecalc();
+    emit maxSizesChanged();
 }
 
 void frmMultiSMS::clearInputs() {

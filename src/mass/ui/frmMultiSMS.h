@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class RecipientImporter;
@@ -30,10 +29,9 @@ public:
     const RecipientList& list() const { return m_list; }
     QString fileName() const;
 
-    // Called by recalcMaxSizes: the main window re-measures its text.
-    void setOnRecalc(std::function<void()> f) { m_onRecalc = std::move(f); }
-    // Runs the web-group choice for key openWeb; the key stays disabled until one is set.
-    void setOnOpenWeb(std::function<void()> f);
+    // The key openWeb asks for the web-group choice; it stays disabled until
+    // someone offers one.
+    void setWebGroupsAvailable(bool available);
     // While a mass run walks the list: no adding, editing, deleting, new or opening.
     void setEditingLocked(bool locked);
     bool editingLocked() const { return m_locked; }
@@ -69,6 +67,9 @@ public:
     void editRow(int row);
 
 signals:
+    // After recalcMaxSizes: the main window re-measures its text.
+    void maxSizesChanged();
+    void openWebRequested();
     void closedByUser();
 
 protected:
@@ -93,8 +94,7 @@ private:
     QString m_message;
     bool m_longSms = false;
     MultiSMSActions m_actions;
-    std::function<void()> m_onRecalc;
-    std::function<void()> m_onOpenWeb;
+    bool m_webGroups = false;
     QPointer<QWidget> m_mainWindow;
     // Tag of the entry being edited, 0 while adding.
     qint32 m_editTag = 0;

@@ -147,6 +147,7 @@ void frmMultiSMSLog::cancel() {
     QTextCursor cursor(m_ui->txtLog->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(QStringLiteral("\n") + cancelLine());
+    emit cancelRequested();
 }
 
 void frmMultiSMSLog::closeEvent(QCloseEvent* event) {

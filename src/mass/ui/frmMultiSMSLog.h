@@ -47,6 +47,10 @@ public:
     static QString abortCaption(); // "Abbrechen"
     static QString closeCaption(); // "Schliessen"
 
+signals:
+    // "Abbrechen", or the window closed during a run: once per run.
+    void cancelRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -136,9 +136,10 @@ void frmOpenWebGroup::reject() {
 }
 
 void attachWebGroups(frmMultiSMS& window) {
-    window.setOnOpenWeb([w = &window] {
+    QObject::connect(&window, &frmMultiSMS::openWebRequested, &window, [w = &window] {
         auto* dialog = new frmOpenWebGroup(*w, w);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->start();
     });
+    window.setWebGroupsAvailable(true);
 }

@@ -29,9 +29,14 @@ void MessageEditor::onTextChanged() {
     recalcSmsSize();
 }
 
+void MessageEditor::setListFigures(const ListFigures& figures) {
+    m_figures = figures;
+    recalcSmsSize();
+}
+
 void MessageEditor::recalcSmsSize() {
     const cOptionen& o = options();
-    const ListFigures figures = m_figures ? m_figures() : ListFigures{};
+    const ListFigures& figures = m_figures;
     MessageText::SizeInput in;
     in.text = m_f.text->toPlainText();
     in.longSms = MessageText::longSmsInForce(o.isLongSmsEnabled, o.isAbsenderkennung);

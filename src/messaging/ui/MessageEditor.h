@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
+#include "messaging/MessageText.h"
 
-#include <functional>
+#include <QObject>
 
 class HeaderArea;
 class QFrame;
@@ -30,17 +30,12 @@ public:
         ToolbarButton* replaceFrei1; // tbReplaceFrei1
         ToolbarButton* replaceFrei2; // tbReplaceFrei2
     };
-    // The mass-SMS list's figures, where a list exists.
-    struct ListFigures {
-        int maxName = 0;
-        int maxFrei1 = 0;
-        int maxFrei2 = 0;
-        int entries = 0;
-    };
+    using ListFigures = MessageText::ListFigures;
 
     MessageEditor(const Fields& fields, SendContext& context, HeaderArea& header, QObject* parent = nullptr);
 
-    void setListFigures(std::function<ListFigures()> f) { m_figures = std::move(f); }
+    // The mass-SMS list changed (or mass mode came or went): recount with its figures.
+    void setListFigures(const ListFigures& figures);
     SmsTextEdit* textField() const { return m_f.text; }
 
     void recalcSmsSize();
@@ -52,5 +47,5 @@ private:
     Fields m_f;
     SendContext& m_context;
     HeaderArea& m_header;
-    std::function<ListFigures()> m_figures;
+    ListFigures m_figures;
 };

@@ -28,8 +28,7 @@ void OptionPanels::setOptionsBar() {
     m_bar->setInset(kAbsender, o.isAbsenderkennung);
     m_bar->setInset(kAntwort, o.isAntwortEnabled);
     m_bar->setInset(kEinlieferung, o.isControlEmail);
-    if (m_cost)
-        m_cost();
+    emit costChanged();
 }
 
 void OptionPanels::onPanelClicked(const QString& key) {
@@ -44,8 +43,7 @@ void OptionPanels::onPanelClicked(const QString& key) {
             setOptionsBar();
             if (o.Absenderkennung.isEmpty()) {
                 Prompts::show(Prompts::Icon::Warning, Product::productName(), missingSenderText());
-                if (m_showOptionen)
-                    m_showOptionen();
+                emit optionenRequested();
             }
         }
     } else if (key == kAntwort) {
@@ -58,8 +56,6 @@ void OptionPanels::onPanelClicked(const QString& key) {
         o.isControlEmail = on;
     }
     options().save();
-    if (m_cost)
-        m_cost();
-    if (m_size)
-        m_size();
+    emit costChanged();
+    emit sizeChanged();
 }

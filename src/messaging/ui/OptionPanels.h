@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class OptionsBar;
 
 // The three option panels of the main window's status bar: sender name,
@@ -13,21 +11,19 @@ class OptionPanels : public QObject {
 public:
     OptionPanels(OptionsBar* bar, QObject* parent = nullptr);
 
-    // Recompute the cost per SMS and the measured size after a change.
-    void setOnCostChanged(std::function<void()> f) { m_cost = std::move(f); }
-    void setOnSizeChanged(std::function<void()> f) { m_size = std::move(f); }
-    // Opens the options dialog (the sender name is missing).
-    void setShowOptionen(std::function<void()> f) { m_showOptionen = std::move(f); }
-
     // Draws the panels from the settings, then recomputes the cost.
     void setOptionsBar();
     void onPanelClicked(const QString& key);
 
     static QString missingSenderText();
 
+signals:
+    // The cost per SMS and the measured size are to be recomputed after a change.
+    void costChanged();
+    void sizeChanged();
+    // The options dialog is to open (the sender name is missing).
+    void optionenRequested();
+
 private:
     OptionsBar* m_bar;
-    std::function<void()> m_cost;
-    std::function<void()> m_size;
-    std::function<void()> m_showOptionen;
 };

@@ -8,21 +8,37 @@
 #include "messaging/RecipientNumber.h"
 #include "messaging/SendContext.h"
 #include "messaging/SendRules.h"
+#include "messaging/SendSession.h"
 #include "messaging/ui/CreditDisplay.h"
-#include "messaging/ui/GatewaySender.h"
 #include "messaging/ui/MessageEditor.h"
 #include "messaging/ui/RecipientInput.h"
 #include "widgets/SmsTextEdit.h"
 #include "platform/Prompts.h"
-#include "server/xmlServer.h"
 #include "widgets/FieldMark.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
 SendWorkflow::SendWorkflow(const Fields& fields, const Parts& parts, QObject* parent)
-    : QObject(parent), m_f(fields), m_p(parts) {}
+    : QObject(parent), m_f(fields), m_p(parts) {
+    connect(&m_p.session, &SendSession::singleAccepted, this, &SendWorkflow::onAccepted);
+    connect(&m_p.session, &SendSession::headerCleared, this, [this] { m_p.header.resetHeader(); });
+    connect(&m_p.session, &SendSession::headerWarning, this,
+            [this](const QString& text) { m_p.header.showHeaderWarning(text); });
+    connect(&m_p.session, &SendSession::busyChanged, this, [this](bool busy) {
+        if (busy)
+            m_f.window->setCursor(Qt::WaitCursor);
+        else
+            m_f.window->unsetCursor();
+    });
+}
+
+void SendWorkflow::setSendTimeoutMs(int ms) {
+    m_p.session.setSendTimeoutMs(ms);
+}
 
 bool SendWorkflow::validateSendForm() {
     m_p.header.resetHeader();
@@ -55,16 +71,13 @@ void SendWorkflow::onSendClicked() {
         return;
     if (!validateSendForm())
         return;
-    // Each send action confirms its hand-overs once.
-    m_p.context.handoverCounter = 0;
     m_p.context.password = getPassword();
     const cOptionen& o = options();
     const int perSms = CreditBalance::creditsPerSms(o.isAbsenderkennung, o.isAntwortEnabled);
     m_p.editor.onTextChanged();
 
     if (m_p.context.massMode) {
-        if (m_massSend)
-            m_massSend(perSms);
+        emit massSendRequested(perSms);
         m_p.context.password.clear();
         return;
     }
@@ -84,26 +97,38 @@ void SendWorkflow::onSendClicked() {
 }
 
 void SendWorkflow::sendSingle() {
-    m_p.sender.tm().setInterval(m_sendTimeoutMs);
-    m_p.sender.tm().start();
-    m_f.window->setCursor(Qt::WaitCursor);
     const auto recipient = RecipientNumber::resolveRecipient(m_p.recipient.selectedKey(), m_f.number->text());
     if (!recipient) {
-        // No false time-out message after a send that never started.
-        m_p.sender.tm().stop();
-        m_f.window->unsetCursor();
         Prompts::show(Prompts::Icon::Error, Product::productName(), RecipientNumber::unknownPrefixText());
         return;
     }
-    const QString text = m_f.text->toPlainText();
-    m_p.sender.beginAction(text, m_f.name->currentText(), m_f.number->text(), false);
-    const int started = m_p.sender.sendText(*recipient, text, m_f.name->currentText());
-    if (started == 0 || options().xmlIsServerUsed) {
-        m_p.sender.tm().stop();
-        m_f.window->unsetCursor();
-    }
-    confirmHandovers();
+    SendSession::Action action;
+    action.text = m_f.text->toPlainText();
+    action.name = m_f.name->currentText();
+    action.number = m_f.number->text();
+    action.password = m_p.context.password;
+    action.schedule = m_p.context.schedule;
+    action.privateBook = m_f.privat->checkState() == Qt::Checked;
+    action.publicBook = m_f.publicBook->checkState() == Qt::Checked;
+    m_p.session.sendSingle(*recipient, action);
     m_p.credits.refreshCredits();
+}
+
+void SendWorkflow::onAccepted(const QString& text, const QString& name, const QString& number) {
+    // The whole text of the send action, also after a split send; and only
+    // fields that still hold what was sent are emptied, so nothing typed
+    // while the reply was on its way is lost.
+    m_p.context.lastSentText = text;
+    m_f.reuseLabel->setToolTip(text);
+    if (m_f.text->toPlainText() == text)
+        m_f.text->clear();
+    m_f.reuseBox->show();
+    if (m_f.number->text() == number && m_f.name->currentText() == name) {
+        m_f.name->setCurrentIndex(-1);
+        m_f.name->setEditText(QString());
+        m_f.number->clear();
+        markField(m_f.number, false);
+    }
 }
 
 void SendWorkflow::onScheduledSendClicked() {
@@ -119,18 +144,11 @@ void SendWorkflow::onScheduledSendClicked() {
 }
 
 void SendWorkflow::reportHandover() {
-    ++m_p.context.handoverCounter;
+    m_p.session.countHandover();
 }
 
 void SendWorkflow::confirmHandovers() {
-    // Once per send action, after its last part, whatever number of parts or
-    // entries it handed over (also when the folder setting is missing).
-    if (m_p.context.handoverCounter == 0)
-        return;
-    m_p.context.handoverCounter = 0;
-    const cOptionen& o = options();
-    Prompts::show(Prompts::Icon::None, Product::applicationTitle(),
-                  xmlServer::reportHandoverText(o.XmlPfad, o.xmlSingleUser, o.xmlGroupUser));
+    m_p.session.confirmHandovers();
 }
 
 void SendWorkflow::onReuseClicked() {

@@ -2,17 +2,17 @@
 
 #include <QObject>
 
-#include <functional>
-
 class CreditDisplay;
-class GatewaySender;
 class HeaderArea;
 class MessageEditor;
+class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QWidget;
 class RecipientInput;
+class SendSession;
 class SmsTextEdit;
 class clsMRU;
 struct SendContext;
@@ -32,13 +32,16 @@ public:
         QLineEdit* count;     // txtAnzahlSMS
         QLineEdit* massCount; // txtAnzahlMultiSMS
         QLabel* reuseLabel;   // lblReuseText
+        QFrame* reuseBox;     // boxReuseLastSMS
+        QCheckBox* privat;    // chkPrivat
+        QCheckBox* publicBook; // chkPublic
     };
     struct Parts {
         SendContext& context;
         HeaderArea& header;
         RecipientInput& recipient;
         MessageEditor& editor;
-        GatewaySender& sender;
+        SendSession& session;
         CreditDisplay& credits;
         clsMRU& mru;
     };
@@ -56,14 +59,18 @@ public:
     void onReuseClicked();
 
     // The send time-out (60 s); tests shorten it.
-    void setSendTimeoutMs(int ms) { m_sendTimeoutMs = ms; }
-    // The mass branch of the send button, given the credits per SMS; set by
-    // the mass run, which owns the list and the log.
-    void setMassSend(std::function<void(int perSms)> f) { m_massSend = std::move(f); }
+    void setSendTimeoutMs(int ms);
+
+signals:
+    // The send button in mass mode, with the credits one SMS costs: the mass
+    // mode, which owns the list and the log, takes it from here. The send's
+    // password is in the send context while this is emitted.
+    void massSendRequested(int perSms);
 
 private:
+    // A single send was confirmed: empty what still holds what was sent.
+    void onAccepted(const QString& text, const QString& name, const QString& number);
+
     Fields m_f;
     Parts m_p;
-    int m_sendTimeoutMs = 60000;
-    std::function<void(int)> m_massSend;
 };

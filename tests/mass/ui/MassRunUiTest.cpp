@@ -7,7 +7,7 @@
 #include "mass/ui/frmMultiSMSLog.h"
 #include "messaging/SendContext.h"
 #include "messaging/ui/CreditDisplay.h"
-#include "messaging/ui/GatewaySender.h"
+#include "messaging/SendSession.h"
 #include "platform/Transfer.h"
 #include "ui_frmOptionen.h"
 #include "widgets/ToolbarButton.h"
@@ -343,7 +343,7 @@ TEST_F(SilentGateway, EachOutcomeIsLoggedApartAndCountedAtTheEnd) {
                         {accepted, "text/plain", 200, 1500ms},
                         {"Rufnummer ung\xFCltig", "text/plain"},
                         {accepted, "text/plain"}});
-    h->window->sender().iNet().setTimeoutMs(400);
+    h->window->session().iNet().setTimeoutMs(400);
     m->enterMassMode({{"A", "00491701110000", "", ""},
                       {"B", "00491702220000", "", ""},
                       {"C", "00491703330000", "", ""},

@@ -19,7 +19,7 @@
 class MultiSMSWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        w.setOnRecalc([this] { ++recalcs; });
+        QObject::connect(&w, &frmMultiSMS::maxSizesChanged, &w, [this] { ++recalcs; });
         w.show();
         QApplication::setActiveWindow(&w);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));

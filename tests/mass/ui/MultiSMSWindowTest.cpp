@@ -19,7 +19,8 @@ TEST_F(MultiSMSWindow, OpensInAddModeWithItsColumns) {
     // Without a group loader there is nothing for openWeb to do.
     EXPECT_FALSE(key("openWeb")->isEnabled());
     int opened = 0;
-    w.setOnOpenWeb([&opened] { ++opened; });
+    QObject::connect(&w, &frmMultiSMS::openWebRequested, &w, [&opened] { ++opened; });
+    w.setWebGroupsAvailable(true);
     ASSERT_TRUE(key("openWeb")->isEnabled());
     key("openWeb")->trigger();
     EXPECT_EQ(opened, 1);
@@ -177,7 +178,7 @@ TEST_F(MultiSMSWindow, NewEmptiesListAndNameOnlyOnYes) {
 
 TEST_F(MultiSMSWindow, ALockedListCannotBeChangedButCanBeSaved) {
     addEntry(QStringLiteral("Anna"), QStringLiteral("0049170"));
-    w.setOnOpenWeb([] {});
+    w.setWebGroupsAvailable(true);
     w.setEditingLocked(true);
     for (const char* k : {"new", "open", "openWeb", "add", "ok", "delete"})
         EXPECT_FALSE(key(k)->isEnabled()) << k;

@@ -3,7 +3,7 @@
 
 #include "widgets/HeaderArea.h"
 #include "messaging/SendContext.h"
-#include "messaging/ui/GatewaySender.h"
+#include "messaging/SendSession.h"
 #include "messaging/ui/SendWorkflow.h"
 #include "widgets/FieldMark.h"
 
@@ -56,7 +56,7 @@ TEST_F(GatewayReply, AcceptedReplyShowsEveryPieceAndEmptiesTheFields) {
     EXPECT_TRUE(h->ui().cmbName->currentText().isEmpty());
     EXPECT_FALSE(isFieldMarked(h->ui().txtNummer));
     EXPECT_FALSE(h->window->header().warningShown());
-    EXPECT_FALSE(h->window->sender().tm().isActive());
+    EXPECT_FALSE(h->window->session().tm().isActive());
     EXPECT_FALSE(h->ui().boxReuseLastSMS->isHidden());
     EXPECT_EQ(reuse(), QStringLiteral("Hallo Welt"));
     EXPECT_TRUE(h->ui().boxReuseLastSMS->isHidden());
@@ -78,7 +78,7 @@ TEST_F(GatewayReply, SilentGatewayGivesOneTimeOutAndALateReplyStillItsBox) {
     h->window->workflow().setSendTimeoutMs(200);
     h->clickSend();
     ASSERT_TRUE(h->waitForMessages(2));
-    EXPECT_EQ(h->prompts.messages()[0].text, GatewaySender::timeoutText());
+    EXPECT_EQ(h->prompts.messages()[0].text, SendSession::timeoutText());
     EXPECT_EQ(h->prompts.messages()[0].title, QStringLiteral("Velvox"));
     EXPECT_EQ(h->prompts.messages()[1].title, QStringLiteral("Antwort des SMS Gateways"));
     QTest::qWait(300);
