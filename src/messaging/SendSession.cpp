@@ -30,6 +30,22 @@ QString SendSession::timeoutText() {
     return GatewayReply::timeoutText();
 }
 
+QString SendSession::notRecordedText() {
+    return QStringLiteral("Achtung: Diese SMS wird nicht im Verlauf gespeichert.");
+}
+
+QString SendSession::runNotStartedText(const QString& why) {
+    return QStringLiteral("Der Massenversand wurde nicht gestartet, weil der Verlauf nicht gespeichert werden "
+                          "kann. Ohne Verlauf ließe sich ein unterbrochener Versand nicht sicher fortsetzen.\r\n") +
+           why;
+}
+
+QString SendSession::runStoppedText(const QString& why) {
+    return QStringLiteral("Der Massenversand wurde angehalten, weil der Verlauf nicht mehr gespeichert werden "
+                          "kann. Die bereits übergebenen Nachrichten sind verzeichnet.\r\n") +
+           why;
+}
+
 bool SendSession::isIdle() const {
     return m_queue.isEmpty() && !m_inFlight && !m_iNet->stillExecuting();
 }
@@ -40,6 +56,75 @@ void SendSession::beginAction(const Action& action, bool mass) {
     m_senderAnswer.reset();
     m_dropFailureShown = false;
     m_handovers = 0;
+    m_actionKey = -1;
+    m_recordFailed = false;
+}
+
+qint64 SendSession::recordAction(const SendRecord::ActionInfo& info) {
+    if (!m_record)
+        return -1;
+    const qint64 key = m_record->actionStarted(info);
+    m_recordFailed = key < 0;
+    return key;
+}
+
+qint64 SendSession::recordRequest(int entry, int part, const QString& recipient, const QString& name,
+                                  const QString& text) {
+    if (!m_record || m_actionKey < 0)
+        return -1;
+    const qint64 key = m_record->requestQueued({m_actionKey, entry, part, recipient, name, text});
+    if (key < 0)
+        m_recordFailed = true;
+    else
+        ++m_outstanding[m_actionKey];
+    return key;
+}
+
+void SendSession::warnNotRecorded() {
+    emit headerWarning(notRecordedText());
+}
+
+bool SendSession::mayHandOver(qint64 key) {
+    // Without a record everything goes; with one, a request goes only once it
+    // is stored as handed over. A single send may go unrecorded (the header
+    // says so); a run stops, since it could not be resumed safely.
+    if (!m_record)
+        return true;
+    if (key >= 0 && m_record->handingOver(key))
+        return true;
+    if (!m_mass) {
+        warnNotRecorded();
+        return true;
+    }
+    if (m_run.active && !m_run.cancelled) {
+        m_run.cancelled = true;
+        Prompts::show(Prompts::Icon::Error, Product::productName(), runStoppedText(m_record->lastError()));
+    }
+    return false;
+}
+
+void SendSession::recordEnd(qint64 key, SendOutcome::Kind kind, const QString& reply) {
+    if (m_record && key >= 0)
+        m_record->requestEnded(key, kind, reply);
+}
+
+void SendSession::endRecordedAction(qint64 key, bool cancelled) {
+    if (m_record && key >= 0) {
+        m_outstanding.remove(key);
+        m_record->actionEnded(key, cancelled);
+    }
+}
+
+void SendSession::requestDone(const Flight& flight) {
+    // A single send's action is over with its last recorded request; a run's
+    // when the run ends.
+    if (flight.key < 0 || !m_record)
+        return;
+    const auto it = m_outstanding.find(flight.actionKey);
+    if (it == m_outstanding.end())
+        return;
+    if (--it.value() <= 0 && !flight.mass && !(m_submitting && flight.actionKey == m_actionKey))
+        endRecordedAction(flight.actionKey, false);
 }
 
 int SendSession::sendSingle(const QString& recipient, const Action& action) {
@@ -47,7 +132,27 @@ int SendSession::sendSingle(const QString& recipient, const Action& action) {
     m_tm.start();
     emit busyChanged(true);
     beginAction(action, false);
+    if (m_record) {
+        const cOptionen& o = options();
+        SendRecord::ActionInfo info;
+        const int parts = int(GatewayRequest::splitForSending(action.text, o.isAbsenderkennung, o.isLongSmsEnabled).size());
+        info.kind = o.xmlIsServerUsed ? SendRecord::ActionKind::Handover
+                    : action.schedule ? SendRecord::ActionKind::Scheduled
+                    : parts > 1       ? SendRecord::ActionKind::Split
+                                      : SendRecord::ActionKind::Single;
+        info.text = action.text;
+        info.recipient = recipient;
+        info.name = action.name;
+        info.schedule = action.schedule;
+        m_actionKey = recordAction(info);
+        if (m_actionKey < 0)
+            warnNotRecorded();
+    }
+    m_submitting = true;
     const int started = sendText(recipient, action.text, action.name);
+    m_submitting = false;
+    if (m_actionKey >= 0 && m_outstanding.value(m_actionKey) <= 0)
+        endRecordedAction(m_actionKey, false);
     if (started == 0 || options().xmlIsServerUsed) {
         m_tm.stop();
         emit busyChanged(false);
@@ -58,11 +163,12 @@ int SendSession::sendSingle(const QString& recipient, const Action& action) {
     return started;
 }
 
-int SendSession::sendText(const QString& recipient, const QString& text, const QString& name) {
+int SendSession::sendText(const QString& recipient, const QString& text, const QString& name, int entry) {
     const cOptionen& o = options();
     int started = 0;
-    for (const QString& part : GatewayRequest::splitForSending(text, o.isAbsenderkennung, o.isLongSmsEnabled)) {
-        if (submitMessage(recipient, part, name))
+    int part = 0;
+    for (const QString& piece : GatewayRequest::splitForSending(text, o.isAbsenderkennung, o.isLongSmsEnabled)) {
+        if (submitMessage(recipient, piece, name, entry, part++))
             ++started;
     }
     return started;
@@ -77,9 +183,17 @@ bool SendSession::senderNameConfirmed() {
     return *m_senderAnswer;
 }
 
-bool SendSession::submitMessage(const QString& recipient, const QString& text, const QString& name) {
+bool SendSession::submitMessage(const QString& recipient, const QString& text, const QString& name, int entry,
+                                int part) {
     const cOptionen& o = options();
     if (o.xmlIsServerUsed) {
+        const qint64 key = recordRequest(entry, part, recipient, name, text);
+        const Flight flight{m_action, recipient, m_mass, key, m_actionKey};
+        if (!mayHandOver(key)) {
+            endWithoutSending(flight);
+            emit busyChanged(false);
+            return false;
+        }
         const auto outcome = xmlServer::handOver(xmlServer::handoverValues(o, recipient, text, m_action.password));
         if (outcome.kind == xmlServer::HandoverOutcome::Kind::Failed) {
             // A failed drop is not a hand-over: it must never be confirmed as
@@ -88,11 +202,14 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
                 m_dropFailureShown = true;
                 Prompts::show(Prompts::Icon::Warning, Product::applicationTitle(), outcome.error);
             }
+            recordEnd(key, SendOutcome::Kind::NotSent, outcome.error);
             emit requestEnded(recipient, SendOutcome::Kind::NotSent, outcome.error);
         } else {
             countHandover();
+            recordEnd(key, SendOutcome::Kind::Confirmed, QString());
             emit requestEnded(recipient, SendOutcome::Kind::Confirmed, QString());
         }
+        requestDone(flight);
         emit busyChanged(false);
         return outcome.kind == xmlServer::HandoverOutcome::Kind::Written;
     }
@@ -126,17 +243,36 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     // The body is built now, with the password and schedule of this send; the
     // queue keeps the parts of a text and the entries of a run in order.
     const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
-    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass}});
+    const qint64 key = recordRequest(entry, part, recipient, name, text);
+    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey}});
     pump();
     return true;
 }
 
 void SendSession::pump() {
-    if (m_inFlight || m_queue.isEmpty() || m_iNet->stillExecuting())
-        return;
-    Pending next = m_queue.dequeue();
-    m_inFlight = std::move(next.flight);
-    m_iNet->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
+    while (!m_inFlight && !m_queue.isEmpty() && !m_iNet->stillExecuting()) {
+        Pending next = m_queue.dequeue();
+        if (!mayHandOver(next.flight.key)) {
+            endWithoutSending(next.flight);
+            continue;
+        }
+        m_inFlight = std::move(next.flight);
+        m_iNet->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
+    }
+}
+
+void SendSession::endWithoutSending(const Flight& flight) {
+    // Its bytes never left: not sent, and said so like any other outcome.
+    const SendOutcome::Ending ending{false, QString(), 0, true};
+    if (flight.mass) {
+        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+            emit runLogLine(line);
+        if (m_run.active)
+            m_run.counts.add(SendOutcome::Kind::NotSent);
+    }
+    recordEnd(flight.key, SendOutcome::Kind::NotSent, QString());
+    emit requestEnded(flight.recipient, SendOutcome::Kind::NotSent, QString());
+    requestDone(flight);
 }
 
 void SendSession::onStateChanged(int state) {
@@ -167,9 +303,13 @@ void SendSession::onStateChanged(int state) {
             emit runLogLine(line);
         if (m_run.active)
             m_run.counts.add(kind);
+        recordEnd(flight.key, kind, response);
         emit requestEnded(flight.recipient, kind, response);
+        requestDone(flight);
     } else {
+        recordEnd(flight.key, kind, response);
         emit requestEnded(flight.recipient, kind, response);
+        requestDone(flight);
         // A single send's failure is reported by the time-out.
         if (state == Transfer::StateResponseComplete)
             handleReply(flight, response);
@@ -226,10 +366,40 @@ bool SendSession::startMass(const QList<SendRules::MassEntry>& entries, const Ac
     if (m_run.active)
         return false;
     beginAction(action, true);
+    if (m_record) {
+        SendRecord::ActionInfo info;
+        info.kind = SendRecord::ActionKind::Mass;
+        info.text = action.text;
+        info.schedule = action.schedule;
+        info.entries = entries;
+        m_actionKey = recordAction(info);
+        if (m_actionKey < 0) {
+            Prompts::show(Prompts::Icon::Error, Product::productName(), runNotStartedText(m_record->lastError()));
+            return false;
+        }
+    }
+    QList<int> places;
+    places.reserve(entries.size());
+    for (int i = 0; i < entries.size(); ++i)
+        places.append(i);
+    return startRun(entries, places);
+}
+
+bool SendSession::resumeMass(qint64 recordedAction, const QList<SendRules::MassEntry>& snapshot,
+                             const QList<int>& places, const Action& action) {
+    if (m_run.active)
+        return false;
+    beginAction(action, true);
+    m_actionKey = recordedAction;
+    return startRun(snapshot, places);
+}
+
+bool SendSession::startRun(const QList<SendRules::MassEntry>& snapshot, const QList<int>& places) {
     m_run = Run{};
     m_run.active = true;
-    m_run.entries = entries;
-    emit runStarted(SendRules::massProgressMaximum(int(entries.size())));
+    m_run.entries = snapshot;
+    m_run.places = places;
+    emit runStarted(SendRules::massProgressMaximum(int(places.size())));
     step();
     return true;
 }
@@ -239,8 +409,13 @@ void SendSession::cancelRun() {
         m_run.cancelled = true;
 }
 
+void SendSession::interruptRun() {
+    if (m_run.active)
+        m_run.cancelled = m_run.interrupted = true;
+}
+
 void SendSession::step() {
-    const int total = int(m_run.entries.size());
+    const int total = int(m_run.places.size());
     const QPointer<SendSession> alive(this);
     while (m_run.active && m_run.next < total) {
         const int i = m_run.next + 1;
@@ -248,8 +423,9 @@ void SendSession::step() {
         if (m_run.cancelled) {
             progress.status = SendRules::massCancellingText();
         } else {
-            const SendRules::MassJob job = SendRules::massJob(m_run.entries.at(m_run.next), m_action.text);
-            if (sendText(job.recipient, job.text, job.name) == 0 && senderNameRefused()) {
+            const int place = m_run.places.at(m_run.next);
+            const SendRules::MassJob job = SendRules::massJob(m_run.entries.at(place), m_action.text);
+            if (sendText(job.recipient, job.text, job.name, place) == 0 && senderNameRefused()) {
                 // Asked once for the whole run: a No sends none of it.
                 emit runLogLine(GatewayReply::massLogLine(SendRules::massNoSenderText(), GatewayReply::logStamp()));
                 finishRun(SendRules::massNoSenderText());
@@ -292,7 +468,11 @@ void SendSession::onIdleForRun() {
 
 void SendSession::finishRun(const QString& status) {
     const SendOutcome::RunCounts counts = m_run.counts;
+    const bool cancelled = m_run.cancelled || !status.isEmpty();
+    const bool interrupted = m_run.interrupted;
     m_run = Run{};
+    if (!interrupted)
+        endRecordedAction(m_actionKey, cancelled);
     if (counts.total() > 0)
         emit runLogLine(GatewayReply::massLogLine(counts.endLine(), GatewayReply::logStamp()));
     const QPointer<SendSession> alive(this);

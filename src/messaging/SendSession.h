@@ -1,9 +1,11 @@
 #pragma once
 
 #include "messaging/SendOutcome.h"
+#include "messaging/SendRecord.h"
 #include "messaging/SendRules.h"
 #include "schedule/CCronjob.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QQueue>
@@ -46,11 +48,19 @@ public:
     explicit SendSession(QObject* parent = nullptr);
     ~SendSession() override;
 
+    // Where every action and request is written down (may be null). The
+    // record outlives the session or is reset before it goes.
+    void setRecord(SendRecord* record) { m_record = record; }
+
     Transfer& iNet() { return *m_iNet; }
     // The single send's time-out; a mass run has none of its own.
     QTimer& tm() { return m_tm; }
     void setSendTimeoutMs(int ms) { m_sendTimeoutMs = ms; }
     static QString timeoutText();
+    // The reasons a send is not recorded, for the header and the boxes.
+    static QString notRecordedText();                       // header, single sends
+    static QString runNotStartedText(const QString& why);   // a run the record cannot take
+    static QString runStoppedText(const QString& why);      // a run whose record failed midway
 
     // One text to one recipient (already resolved to the form the gateway
     // takes), split into as many requests as needed. Returns how many
@@ -60,10 +70,19 @@ public:
 
     // A mass run over the entries (placeholders filled per entry), one entry
     // per turn of the event loop. False when one is already running.
+    // False also when the record cannot take the run: then nothing is sent
+    // and the user has been told why.
     bool startMass(const QList<SendRules::MassEntry>& entries, const Action& action);
+    // Goes on with a recorded run that was interrupted: only the entries at
+    // the given places of its snapshot, as part of the same recorded action.
+    bool resumeMass(qint64 recordedAction, const QList<SendRules::MassEntry>& snapshot, const QList<int>& places,
+                    const Action& action);
     // As the run log's "Abbrechen": nothing new goes out; what is walked from
     // now on is only counted. Requests already out are answered and logged.
     void cancelRun();
+    // The program ends during a run: as a cancel, but the record keeps the
+    // run open, so it is offered again at the next start.
+    void interruptRun();
     bool runActive() const { return m_run.active; }
 
     // Nothing queued and nothing under way.
@@ -106,6 +125,8 @@ private:
         Action action;
         QString recipient;
         bool mass = false;
+        qint64 key = -1;       // in the record
+        qint64 actionKey = -1; // in the record
     };
     struct Pending {
         QString url;
@@ -115,15 +136,26 @@ private:
     struct Run {
         bool active = false;
         bool cancelled = false;
+        bool interrupted = false;
         bool waitingForIdle = false;
         QList<SendRules::MassEntry> entries;
+        QList<int> places; // the places of entries to walk, in order
         int next = 0;
         SendOutcome::RunCounts counts;
     };
 
     void beginAction(const Action& action, bool mass);
-    int sendText(const QString& recipient, const QString& text, const QString& name);
-    bool submitMessage(const QString& recipient, const QString& text, const QString& name);
+    qint64 recordAction(const SendRecord::ActionInfo& info);
+    bool startRun(const QList<SendRules::MassEntry>& snapshot, const QList<int>& places);
+    int sendText(const QString& recipient, const QString& text, const QString& name, int entry = -1);
+    bool submitMessage(const QString& recipient, const QString& text, const QString& name, int entry, int part);
+    qint64 recordRequest(int entry, int part, const QString& recipient, const QString& name, const QString& text);
+    void recordEnd(qint64 key, SendOutcome::Kind kind, const QString& reply);
+    bool mayHandOver(qint64 key);
+    void endWithoutSending(const Flight& flight);
+    void requestDone(const Flight& flight);
+    void endRecordedAction(qint64 key, bool cancelled);
+    void warnNotRecorded();
     bool senderNameConfirmed();
     void pump();
     void onStateChanged(int state);
@@ -138,6 +170,11 @@ private:
     int m_sendTimeoutMs = 60000;
     Action m_action;
     bool m_mass = false;
+    SendRecord* m_record = nullptr;
+    qint64 m_actionKey = -1;
+    bool m_recordFailed = false;
+    bool m_submitting = false;
+    QHash<qint64, int> m_outstanding; // recorded requests not yet ended, per action
     std::optional<bool> m_senderAnswer;
     bool m_dropFailureShown = false;
     qint64 m_handovers = 0;

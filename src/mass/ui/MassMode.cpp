@@ -213,6 +213,9 @@ void MassMode::cancelRun() {
 }
 
 void MassMode::mainWindowClosing() {
+    // Not a cancel the user chose: the run stays open in the record and is
+    // offered again at the next start.
+    m_p.session.interruptRun();
     cancelRun();
     if (m_log)
         m_log->close();
