@@ -58,6 +58,8 @@ void SendSession::beginAction(const Action& action, bool mass) {
     m_handovers = 0;
     m_actionKey = -1;
     m_recordFailed = false;
+    m_warnedNotRecorded = false;
+    ++m_serial;
 }
 
 qint64 SendSession::recordAction(const SendRecord::ActionInfo& info) {
@@ -75,13 +77,12 @@ qint64 SendSession::recordRequest(int entry, int part, const QString& recipient,
     const qint64 key = m_record->requestQueued({m_actionKey, entry, part, recipient, name, text});
     if (key < 0)
         m_recordFailed = true;
-    else
-        ++m_outstanding[m_actionKey];
     return key;
 }
 
 void SendSession::warnNotRecorded() {
-    emit headerWarning(notRecordedText());
+    if (!std::exchange(m_warnedNotRecorded, true))
+        emit headerWarning(notRecordedText());
 }
 
 bool SendSession::mayHandOver(qint64 key) {
@@ -109,22 +110,21 @@ void SendSession::recordEnd(qint64 key, SendOutcome::Kind kind, const QString& r
 }
 
 void SendSession::endRecordedAction(qint64 key, bool cancelled) {
-    if (m_record && key >= 0) {
-        m_outstanding.remove(key);
+    if (m_record && key >= 0)
         m_record->actionEnded(key, cancelled);
-    }
 }
 
 void SendSession::requestDone(const Flight& flight) {
-    // A single send's action is over with its last recorded request; a run's
-    // when the run ends.
-    if (flight.key < 0 || !m_record)
-        return;
-    const auto it = m_outstanding.find(flight.actionKey);
+    // A single send's action is over with its last request; a run's when the
+    // run ends.
+    const auto it = m_outstanding.find(flight.serial);
     if (it == m_outstanding.end())
         return;
-    if (--it.value() <= 0 && !flight.mass && !(m_submitting && flight.actionKey == m_actionKey))
-        endRecordedAction(flight.actionKey, false);
+    if (--it.value() > 0 || flight.mass || (m_submitting && flight.serial == m_serial))
+        return;
+    m_outstanding.erase(it);
+    endRecordedAction(flight.actionKey, false);
+    emit actionEnded();
 }
 
 int SendSession::sendSingle(const QString& recipient, const Action& action) {
@@ -151,15 +151,17 @@ int SendSession::sendSingle(const QString& recipient, const Action& action) {
     m_submitting = true;
     const int started = sendText(recipient, action.text, action.name);
     m_submitting = false;
-    if (m_actionKey >= 0 && m_outstanding.value(m_actionKey) <= 0)
-        endRecordedAction(m_actionKey, false);
     if (started == 0 || options().xmlIsServerUsed) {
         m_tm.stop();
         emit busyChanged(false);
     }
     confirmHandovers();
-    if (isIdle() && !m_run.active)
+    // Over already when nothing waits for an answer (hand-overs, refusals).
+    if (m_outstanding.value(m_serial) <= 0) {
+        m_outstanding.remove(m_serial);
+        endRecordedAction(m_actionKey, false);
         emit actionEnded();
+    }
     return started;
 }
 
@@ -188,7 +190,8 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     const cOptionen& o = options();
     if (o.xmlIsServerUsed) {
         const qint64 key = recordRequest(entry, part, recipient, name, text);
-        const Flight flight{m_action, recipient, m_mass, key, m_actionKey};
+        ++m_outstanding[m_serial];
+        const Flight flight{m_action, recipient, m_mass, key, m_actionKey, m_serial};
         if (!mayHandOver(key)) {
             endWithoutSending(flight);
             emit busyChanged(false);
@@ -244,7 +247,8 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     // queue keeps the parts of a text and the entries of a run in order.
     const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
     const qint64 key = recordRequest(entry, part, recipient, name, text);
-    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey}});
+    ++m_outstanding[m_serial];
+    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey, m_serial}});
     pump();
     return true;
 }
@@ -309,10 +313,14 @@ void SendSession::onStateChanged(int state) {
     } else {
         recordEnd(flight.key, kind, response);
         emit requestEnded(flight.recipient, kind, response);
-        requestDone(flight);
         // A single send's failure is reported by the time-out.
-        if (state == Transfer::StateResponseComplete)
+        if (state == Transfer::StateResponseComplete) {
+            const QPointer<SendSession> alive(this);
             handleReply(flight, response);
+            if (!alive)
+                return;
+        }
+        requestDone(flight);
     }
     const QPointer<SendSession> alive(this);
     pump();
@@ -323,8 +331,6 @@ void SendSession::onStateChanged(int state) {
         return;
     if (m_run.active)
         onIdleForRun();
-    else if (!flight.mass)
-        emit actionEnded();
 }
 
 void SendSession::handleReply(const Flight& flight, const QString& response) {
@@ -467,6 +473,7 @@ void SendSession::onIdleForRun() {
 }
 
 void SendSession::finishRun(const QString& status) {
+    m_outstanding.remove(m_serial);
     const SendOutcome::RunCounts counts = m_run.counts;
     const bool cancelled = m_run.cancelled || !status.isEmpty();
     const bool interrupted = m_run.interrupted;

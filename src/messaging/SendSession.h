@@ -127,6 +127,7 @@ private:
         bool mass = false;
         qint64 key = -1;       // in the record
         qint64 actionKey = -1; // in the record
+        qint64 serial = 0;     // the send action it belongs to
     };
     struct Pending {
         QString url;
@@ -174,7 +175,9 @@ private:
     qint64 m_actionKey = -1;
     bool m_recordFailed = false;
     bool m_submitting = false;
-    QHash<qint64, int> m_outstanding; // recorded requests not yet ended, per action
+    bool m_warnedNotRecorded = false;
+    qint64 m_serial = 0;              // of the current send action
+    QHash<qint64, int> m_outstanding; // requests not yet ended, per action serial
     std::optional<bool> m_senderAnswer;
     bool m_dropFailureShown = false;
     qint64 m_handovers = 0;

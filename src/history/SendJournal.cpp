@@ -1,0 +1,344 @@
+#include "history/SendJournal.h"
+
+#include "history/JournalErrors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QUuid>
+#include <QVariant>
+
+#include <csignal>
+#include <cerrno>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace {
+
+// Several instances write the same file: each waits this long for the
+// other's short transactions before a write counts as failed.
+constexpr int kBusyTimeoutMs = 5000;
+constexpr int kSchemaVersion = 1;
+
+QString stamp(const QDateTime& t) {
+    return t.toString(Qt::ISODateWithMs);
+}
+
+// An empty text is stored as one, not as NULL.
+QString text(const QString& s) {
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
+QString hostName() {
+    return QSysInfo::machineHostName();
+}
+
+} // namespace
+
+SendJournal::SendJournal(const QString& path)
+    : m_path(path), m_connection(QStringLiteral("journal-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+SendJournal::~SendJournal() {
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+}
+
+QString SendJournal::defaultPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("journal.sqlite"));
+}
+
+QSqlDatabase SendJournal::database() const {
+    return QSqlDatabase::database(m_connection, false);
+}
+
+bool SendJournal::fail(const QString& what, const QSqlError& error) {
+    m_error = JournalErrors::text(what, error.nativeErrorCode().toInt(), error.text());
+    return false;
+}
+
+bool SendJournal::exec(const QString& sql) {
+    QSqlQuery q(database());
+    if (!q.exec(sql))
+        return fail(sql, q.lastError());
+    return true;
+}
+
+bool SendJournal::open() {
+    m_open = false;
+    m_movedAside.clear();
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        m_error = JournalErrors::folderText(info.absolutePath());
+        return false;
+    }
+    // The folder holds what was sent to whom: its owner's only.
+    QFile::setPermissions(info.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (openFile())
+        return true;
+    if (!JournalErrors::isCorrupt(m_error) || !info.exists())
+        return false;
+    // Not a journal (or a damaged one): keep it for whoever wants to look,
+    // and start a new one rather than send without a record.
+    const QString aside = m_path + QStringLiteral(".defekt-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QSqlDatabase::database(m_connection, false).close();
+    for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(m_path + suffix);
+    if (!QFile::rename(m_path, aside)) {
+        m_error = JournalErrors::folderText(info.absolutePath());
+        return false;
+    }
+    if (!openFile())
+        return false;
+    m_movedAside = aside;
+    return true;
+}
+
+bool SendJournal::openFile() {
+    QSqlDatabase db = QSqlDatabase::contains(m_connection) ? QSqlDatabase::database(m_connection, false)
+                                                            : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (!db.isValid()) {
+        m_error = JournalErrors::noDriverText();
+        return false;
+    }
+    db.setDatabaseName(m_path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open())
+        return fail(QStringLiteral("open"), db.lastError());
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+    // A file that is not SQLite fails here; one with damaged pages fails the check.
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next())
+        return fail(QStringLiteral("check"), check.lastError());
+    const bool sound = check.value(0).toString() == QStringLiteral("ok");
+    check.finish(); // an open statement would hold a transaction open
+    if (!sound) {
+        m_error = JournalErrors::corruptText();
+        return false;
+    }
+    // WAL: readers never wait for the writer, and a commit is one append.
+    // NORMAL: a commit survives the program being killed at any moment.
+    if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !createSchema())
+        return false;
+    m_open = true;
+    return true;
+}
+
+bool SendJournal::createSchema() {
+    QSqlQuery v(database());
+    if (!v.exec(QStringLiteral("PRAGMA user_version")) || !v.next())
+        return fail(QStringLiteral("version"), v.lastError());
+    const int version = v.value(0).toInt();
+    v.finish();
+    if (version == kSchemaVersion)
+        return true;
+    if (version > kSchemaVersion) {
+        m_error = JournalErrors::newerText();
+        return false;
+    }
+    const QStringList statements{
+        QStringLiteral("CREATE TABLE IF NOT EXISTS actions ("
+                       " id INTEGER PRIMARY KEY, kind TEXT NOT NULL, started TEXT NOT NULL, ended TEXT,"
+                       " state TEXT NOT NULL, text TEXT NOT NULL, recipient TEXT, name TEXT,"
+                       " schedule_start TEXT, schedule_cron TEXT, schedule_end TEXT,"
+                       " entries INTEGER NOT NULL DEFAULT 0, owner_pid INTEGER, owner_host TEXT)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS entries ("
+                       " action_id INTEGER NOT NULL REFERENCES actions(id) ON DELETE CASCADE,"
+                       " place INTEGER NOT NULL, name TEXT, number TEXT, frei1 TEXT, frei2 TEXT,"
+                       " PRIMARY KEY (action_id, place))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS requests ("
+                       " id INTEGER PRIMARY KEY, action_id INTEGER NOT NULL REFERENCES actions(id) ON DELETE CASCADE,"
+                       " place INTEGER NOT NULL DEFAULT -1, part INTEGER NOT NULL DEFAULT 0, at TEXT NOT NULL,"
+                       " recipient TEXT, name TEXT, text TEXT, state TEXT NOT NULL, reply TEXT, cost INTEGER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS requests_action ON requests(action_id, place)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS actions_started ON actions(started)"),
+        QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
+    };
+    QSqlDatabase db = database();
+    db.transaction();
+    for (const QString& sql : statements) {
+        if (!exec(sql)) {
+            db.rollback();
+            return false;
+        }
+    }
+    if (!db.commit())
+        return fail(QStringLiteral("commit"), db.lastError());
+    return true;
+}
+
+const char* SendJournal::stateName(SendOutcome::Kind outcome) {
+    switch (outcome) {
+    case SendOutcome::Kind::Confirmed:
+        return kConfirmed;
+    case SendOutcome::Kind::Refused:
+        return kRefused;
+    case SendOutcome::Kind::NotSent:
+        return kNotSent;
+    case SendOutcome::Kind::NoAnswer:
+        break;
+    }
+    return kNoAnswer;
+}
+
+int SendJournal::chargedCredits(const QString& reply) {
+    static const QRegularExpression charged(QStringLiteral("Abgebuchte Credits:\\s*(\\d{1,9})"));
+    const QRegularExpressionMatch m = charged.match(reply);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+qint64 SendJournal::actionStarted(const ActionInfo& info) {
+    if (!m_open) {
+        if (m_error.isEmpty())
+            m_error = JournalErrors::notOpenText();
+        return -1;
+    }
+    static const char* const kinds[] = {"single", "split", "scheduled", "mass", "handover"};
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        return fail(QStringLiteral("begin"), db.lastError()), -1;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO actions (kind, started, state, text, recipient, name, schedule_start,"
+                             " schedule_cron, schedule_end, entries, owner_pid, owner_host)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(QString::fromLatin1(kinds[int(info.kind)]));
+    q.addBindValue(stamp(QDateTime::currentDateTime()));
+    q.addBindValue(QString::fromLatin1(kOpen));
+    q.addBindValue(text(info.text));
+    q.addBindValue(info.recipient);
+    q.addBindValue(info.name);
+    q.addBindValue(info.schedule ? QVariant(info.schedule->StartTime) : QVariant());
+    q.addBindValue(info.schedule ? QVariant(info.schedule->CronString) : QVariant());
+    q.addBindValue(info.schedule ? QVariant(info.schedule->EndTime) : QVariant());
+    q.addBindValue(int(info.entries.size()));
+    q.addBindValue(qint64(::getpid()));
+    q.addBindValue(hostName());
+    if (!q.exec()) {
+        fail(QStringLiteral("insert action"), q.lastError());
+        db.rollback();
+        return -1;
+    }
+    const qint64 action = q.lastInsertId().toLongLong();
+    if (!info.entries.isEmpty()) {
+        QSqlQuery e(db);
+        e.prepare(QStringLiteral("INSERT INTO entries (action_id, place, name, number, frei1, frei2)"
+                                 " VALUES (?, ?, ?, ?, ?, ?)"));
+        for (int i = 0; i < info.entries.size(); ++i) {
+            const SendRules::MassEntry& m = info.entries.at(i);
+            e.bindValue(0, action);
+            e.bindValue(1, i);
+            e.bindValue(2, m.name);
+            e.bindValue(3, m.number);
+            e.bindValue(4, m.frei1);
+            e.bindValue(5, m.frei2);
+            if (!e.exec()) {
+                fail(QStringLiteral("insert entry"), e.lastError());
+                db.rollback();
+                return -1;
+            }
+        }
+    }
+    if (!db.commit()) {
+        fail(QStringLiteral("commit"), db.lastError());
+        db.rollback();
+        return -1;
+    }
+    return action;
+}
+
+qint64 SendJournal::requestQueued(const RequestInfo& info) {
+    if (!m_open || info.action < 0)
+        return -1;
+    const qint64 key = m_nextKey++;
+    m_waiting.insert(key, info);
+    return key;
+}
+
+bool SendJournal::handingOver(qint64 request) {
+    const auto it = m_waiting.constFind(request);
+    if (!m_open || it == m_waiting.constEnd())
+        return false;
+    const RequestInfo& info = it.value();
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text, state)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(info.action);
+    q.addBindValue(info.entry);
+    q.addBindValue(info.part);
+    q.addBindValue(stamp(QDateTime::currentDateTime()));
+    q.addBindValue(info.recipient);
+    q.addBindValue(info.name);
+    q.addBindValue(info.text);
+    q.addBindValue(QString::fromLatin1(kHandedOver));
+    if (!q.exec())
+        return fail(QStringLiteral("insert request"), q.lastError());
+    m_rows.insert(request, q.lastInsertId().toLongLong());
+    m_waiting.remove(request);
+    return true;
+}
+
+void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) {
+    if (!m_open)
+        return;
+    const qint64 row = m_rows.take(request);
+    const RequestInfo waiting = m_waiting.take(request);
+    QSqlQuery q(database());
+    if (row > 0) {
+        q.prepare(QStringLiteral("UPDATE requests SET state = ?, reply = ?, cost = ? WHERE id = ?"));
+        q.addBindValue(QString::fromLatin1(stateName(outcome)));
+        q.addBindValue(reply);
+        const int cost = chargedCredits(reply);
+        q.addBindValue(cost >= 0 ? QVariant(cost) : QVariant());
+        q.addBindValue(row);
+    } else if (waiting.action >= 0) {
+        // Never handed over: it is on record all the same, as not sent.
+        q.prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text, state,"
+                                 " reply) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        q.addBindValue(waiting.action);
+        q.addBindValue(waiting.entry);
+        q.addBindValue(waiting.part);
+        q.addBindValue(stamp(QDateTime::currentDateTime()));
+        q.addBindValue(waiting.recipient);
+        q.addBindValue(waiting.name);
+        q.addBindValue(waiting.text);
+        q.addBindValue(QString::fromLatin1(kNotSent));
+        q.addBindValue(reply);
+    } else {
+        return;
+    }
+    if (!q.exec())
+        fail(QStringLiteral("end request"), q.lastError());
+}
+
+void SendJournal::actionEnded(qint64 action, bool cancelled) {
+    if (!m_open || action < 0)
+        return;
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("UPDATE actions SET state = ?, ended = ?, owner_pid = NULL WHERE id = ?"));
+    q.addBindValue(QString::fromLatin1(cancelled ? kCancelled : kDone));
+    q.addBindValue(stamp(QDateTime::currentDateTime()));
+    q.addBindValue(action);
+    if (!q.exec())
+        fail(QStringLiteral("end action"), q.lastError());
+}
+
+bool SendJournal::ownedByLiveProcess(qint64 pid, const QString& host) const {
+    if (pid <= 0)
+        return false;
+    // Another machine's instance (a shared home folder) cannot be asked.
+    if (host != hostName())
+        return true;
+    if (pid == qint64(::getpid()))
+        return true;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
