@@ -75,14 +75,18 @@ std::optional<SendJournal::OpenRun> SendJournal::unfinishedRun() {
 bool SendJournal::claimRun(qint64 action) {
     if (!m_open)
         return false;
-    // One statement: of two instances asking at once, one gets the run.
+    // Of two instances asking at once, one gets the run: the write lock is
+    // taken before the owner is read.
     QSqlDatabase db = database();
-    if (!db.transaction())
-        return fail(QStringLiteral("begin"), db.lastError());
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(QStringLiteral("begin"), begin.lastError());
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT owner_pid, owner_host FROM actions WHERE id = ? AND state = 'open'"));
     q.addBindValue(action);
-    if (!q.exec() || !q.next() || ownedByLiveProcess(q.value(0).toLongLong(), q.value(1).toString())) {
+    const bool free = q.exec() && q.next() && !ownedByLiveProcess(q.value(0).toLongLong(), q.value(1).toString());
+    q.finish();
+    if (!free) {
         db.rollback();
         return false;
     }
