@@ -14,9 +14,28 @@ constexpr int kNotADb = 26;
 
 namespace JournalErrors {
 
-QString text(const QString& /*operation*/, int nativeCode, const QString& /*driverText*/) {
+// Some of the driver's errors (a failed commit) come without SQLite's code:
+// then its text, which is SQLite's own, tells which one it was.
+static int codeFromText(const QString& driverText) {
+    static const struct {
+        const char* text;
+        int code;
+    } known[] = {{"database or disk is full", kFull}, {"disk I/O error", kIoErr},
+                 {"readonly database", kReadOnly},    {"unable to open database file", kCantOpen},
+                 {"database is locked", kBusy},       {"database table is locked", kLocked},
+                 {"file is not a database", kNotADb}, {"malformed", kCorrupt}};
+    for (const auto& k : known) {
+        if (driverText.contains(QLatin1String(k.text)))
+            return k.code;
+    }
+    return 0;
+}
+
+QString text(const QString& /*operation*/, int nativeCode, const QString& driverText) {
     // The driver's own text is English and may name the file's path: the
     // user reads what it means instead.
+    if (nativeCode == 0)
+        nativeCode = codeFromText(driverText);
     switch (nativeCode & 0xff) {
     case kFull:
         return QStringLiteral("Der Verlauf kann nicht gespeichert werden: Auf dem Datenträger ist kein Platz mehr frei.");

@@ -4,13 +4,18 @@
 // there as it was, and leave no half-written file behind.
 #include "TempSettings.h"
 
+#include "ScriptedPrompts.h"
+
 #include "config/cOptionen.h"
+#include "history/SendJournal.h"
+#include "messaging/SendSession.h"
 #include "mass/MsmsFile.h"
 #include "platform/ToolRegistry.h"
 #include "server/xmlServer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -27,11 +32,11 @@ constexpr rlim_t kLimitBytes = 4096;
 
 // Runs the save in a child with the size limit; the child's exit code is
 // the save's success (0) or failure (1). A crash or hang counts as neither.
-int runWithFullDisk(const std::function<bool()>& save) {
+int runWithFullDisk(const std::function<bool()>& save, rlim_t bytes = kLimitBytes) {
     const pid_t child = fork();
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{kLimitBytes, kLimitBytes};
+        const rlimit limit{bytes, bytes};
         setrlimit(RLIMIT_FSIZE, &limit);
         alarm(30);
         _exit(save() ? 0 : 1);
@@ -121,4 +126,49 @@ TEST(FullDisk, CompanyServerDropFailsWithItsMessageAndLeavesNothing) {
     EXPECT_EQ(filesIn(drop.path()).size(), 1);
     EXPECT_TRUE(filesIn(temp.path()).isEmpty());
     qunsetenv("TEMP");
+}
+
+TEST(FullDisk, AJournalThatCannotGrowStopsTheRunBeforeAnythingIsSentAndKeepsWhatItHeld) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("journal.sqlite"));
+    {
+        SendJournal j(path);
+        ASSERT_TRUE(j.open());
+        SendRecord::ActionInfo info;
+        info.text = QStringLiteral("Vorher gesendet");
+        j.actionEnded(j.actionStarted(info), false);
+    }
+    QList<SendRules::MassEntry> entries;
+    for (int i = 0; i < 3000; ++i)
+        entries.append({QStringLiteral("Empfänger %1").arg(i), QStringLiteral("0170%1").arg(1000000 + i),
+                        QStringLiteral("Praxis"), QStringLiteral("Montag")});
+    // Room for the journal's index and a little more, not for the run's list.
+    EXPECT_EQ(runWithFullDisk(
+                  [&] {
+                      ScriptedPrompts prompts;
+                      SendJournal j(path);
+                      j.open();
+                      SendSession session;
+                      session.setRecord(&j);
+                      SendSession::Action a;
+                      a.text = QStringLiteral("Hallo %name%");
+                      const bool started = session.startMass(entries, a);
+                      if (started || prompts.messages().size() != 1)
+                          return false;
+                      const QString text = prompts.messages()[0].text;
+                      return text.startsWith(QStringLiteral("Der Massenversand wurde nicht gestartet")) &&
+                             (text.contains(QStringLiteral("kein Platz mehr")) ||
+                              text.contains(QStringLiteral("Beim Schreiben auf den Datenträger")));
+                  },
+                  96 * 1024),
+              0);
+    SendJournal after(path);
+    ASSERT_TRUE(after.open()) << after.lastError().toStdString();
+    QSqlQuery q(after.database());
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT text, state FROM actions")));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), QStringLiteral("Vorher gesendet"));
+    EXPECT_EQ(q.value(1).toString(), QStringLiteral("done"));
+    EXPECT_FALSE(q.next()); // the run that could not be written left nothing
+    EXPECT_FALSE(after.unfinishedRun().has_value());
 }
