@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/BalloonHelp.h"
+#include "app/JournalStart.h"
 #include "widgets/Browser.h"
 #include "widgets/HeaderArea.h"
 #include "app/Theme.h"
@@ -13,6 +14,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
+#include "history/SendJournal.h"
 #include "lists/clsMRU.h"
 #include "lists/ui/SignatureListController.h"
 #include "mass/ui/MassMode.h"
@@ -52,7 +54,8 @@ const QString kLastText = QStringLiteral("lastText");
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_tray(new TrayController(this)),
-      m_context(std::make_unique<SendContext>()), m_mru(std::make_unique<clsMRU>()) {
+      m_context(std::make_unique<SendContext>()), m_mru(std::make_unique<clsMRU>()),
+      m_journal(std::make_unique<SendJournal>()) {
     m_ui->setupUi(this);
     setWindowTitle(Product::productName());
     m_header = std::make_unique<HeaderArea>(m_ui->lblHeaderText, m_ui->imgWarning, m_ui->imgInformation);
@@ -98,6 +101,7 @@ void frmMain::composeControllers() {
                                   u.tbReplaceFrei2},
                                  *m_context, *m_header, this);
     m_session = new SendSession(this);
+    m_session->setRecord(m_journal.get());
     m_credits = new CreditDisplay(u.lblCredits, u.lblBuyCredits, *m_context, this);
     m_optionPanels = new OptionPanels(u.optionsBar, this);
     m_signatures = new SignatureListController(
@@ -140,7 +144,7 @@ void frmMain::composeControllers() {
     m_massMode = new MassMode({this, u.cmbVorwahl, u.cmbName, u.txtNummer, u.chkPrivat, u.chkPublic, u.boxPlatzhalter,
                                u.boxVariablesToolbar, u.txtAnzahlMultiSMS, u.tbSend, u.tbTerminversand, u.tbMultiSMS,
                                u.tbPhonebook, u.txtSMS},
-                              {*m_context, *m_header, *m_session}, this);
+                              {*m_context, *m_header, *m_session, m_journal.get()}, this);
     connect(m_workflow, &SendWorkflow::massSendRequested, m_massMode, &MassMode::sendMass);
     connect(m_massMode, &MassMode::listFiguresChanged, m_editor, &MessageEditor::setListFigures);
     connect(m_massMode, &MassMode::runEnded, m_credits, &CreditDisplay::refreshCredits);
@@ -178,7 +182,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The journal goes before the session, which is a child of this window.
+    m_session->setRecord(nullptr);
+}
 
 void frmMain::info(frmSplash* splash, const QString& text) {
     if (splash) {
@@ -207,6 +214,8 @@ void frmMain::load(frmSplash* splash) {
         m_quitRequested = true;
         return;
     }
+    info(splash, QStringLiteral("Öffne Verlauf ..."));
+    openJournal(*m_journal, options().journalKeepDays);
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
     refreshCreditsWhileStarting();
     m_context->massMode = false;
@@ -230,6 +239,8 @@ void frmMain::load(frmSplash* splash) {
     m_tray->setRouting(true);
     m_tray->addIcon();
     m_context->lastScheduleStart.clear();
+    // Once the window is up: a run that was interrupted last time.
+    QTimer::singleShot(0, m_massMode, &MassMode::offerResume);
 }
 
 void frmMain::refreshCreditsWhileStarting() {

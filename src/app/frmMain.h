@@ -16,6 +16,7 @@ class MessageEditor;
 class OptionPanels;
 class PhonebookDock;
 class RecipientInput;
+class SendJournal;
 class SendSession;
 class SendWorkflow;
 class SignatureListController;
@@ -46,6 +47,7 @@ public:
     RecipientInput& recipient() { return *m_recipient; }
     MessageEditor& editor() { return *m_editor; }
     SendSession& session() { return *m_session; }
+    SendJournal& journal() { return *m_journal; }
     CreditDisplay& credits() { return *m_credits; }
     OptionPanels& optionPanels() { return *m_optionPanels; }
     SendWorkflow& workflow() { return *m_workflow; }
@@ -88,6 +90,7 @@ private:
     TrayController* m_tray;
     std::unique_ptr<SendContext> m_context;
     std::unique_ptr<clsMRU> m_mru;
+    std::unique_ptr<SendJournal> m_journal;
     RecipientInput* m_recipient = nullptr;
     MessageEditor* m_editor = nullptr;
     SendSession* m_session = nullptr;

@@ -19,10 +19,24 @@ struct Row {
     bool cOptionen::*flag = nullptr;
     bool flagDefault = false;
     bool isInfoVersion = false;
+    // A whole number in a range; a stored value outside it, or no number, reads as the default.
+    int cOptionen::*number = nullptr;
+    int numberDefault = 0;
+    int numberMin = 0;
+    int numberMax = 0;
 };
 
 Row textRow(const char* name, QString cOptionen::*m) { return Row{name, m, nullptr, false, false}; }
 Row boolRow(const char* name, bool cOptionen::*m, bool def = false) { return Row{name, nullptr, m, def, false}; }
+Row numberRow(const char* name, int cOptionen::*m, int def, int min, int max) {
+    return Row{name, nullptr, nullptr, false, false, m, def, min, max};
+}
+
+int parseNumber(const QString& text, const Row& row) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok && value >= row.numberMin && value <= row.numberMax ? value : row.numberDefault;
+}
 
 // Load and save order.
 const std::vector<Row>& rows() {
@@ -62,6 +76,7 @@ const std::vector<Row>& rows() {
         textRow("webProxyPort", &cOptionen::WebProxyPort),
         textRow("webProxyUserName", &cOptionen::WebProxyUserName),
         textRow("webProxyUserPasswd", &cOptionen::WebProxyUserPasswd),
+        numberRow("journalKeepDays", &cOptionen::journalKeepDays, 365, 1, 36500),
         boolRow("pushEnabled", &cOptionen::isPushEnabled, true),
     };
     return table;
@@ -93,6 +108,8 @@ void cOptionen::load() {
         const QString name = QString::fromLatin1(row.valueName);
         if (row.isInfoVersion)
             InfoVersion = parseInfoVersion(ToolRegistry::getString(key, name));
+        else if (row.number)
+            this->*row.number = parseNumber(ToolRegistry::getString(key, name), row);
         else if (row.flag)
             this->*row.flag = ToolRegistry::getBool(key, name, row.flagDefault);
         else
@@ -136,6 +153,8 @@ bool cOptionen::save() const {
         const QString name = QString::fromLatin1(row.valueName);
         if (row.isInfoVersion)
             ToolRegistry::setString(key, name, QString::number(InfoVersion));
+        else if (row.number)
+            ToolRegistry::setString(key, name, QString::number(this->*row.number));
         else if (row.flag)
             ToolRegistry::setBool(key, name, this->*row.flag);
         else if (row.text == &cOptionen::kennwort)

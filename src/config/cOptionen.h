@@ -49,6 +49,8 @@ public:
     QString WebProxyUserName;
     QString WebProxyUserPasswd;
     bool isPushEnabled = true;
+    // How many days the send journal keeps an ended action.
+    int journalKeepDays = 365;
 
 private:
     // The keychain entry as last read or written: the password lives there

@@ -79,6 +79,12 @@ QString noDriverText() {
     return QStringLiteral("Der Verlauf kann nicht gespeichert werden: Die SQLite-Unterstützung fehlt.");
 }
 
+QString movedAsideText(const QString& movedTo) {
+    return QStringLiteral("Die Datei des Verlaufs war beschädigt. Sie wurde unter \"%1\" aufbewahrt, und ein neuer "
+                          "Verlauf wurde begonnen; die bisherigen Einträge sind darin nicht enthalten.")
+        .arg(movedTo);
+}
+
 bool isCorrupt(const QString& text) {
     return text == corruptText();
 }

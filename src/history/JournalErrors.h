@@ -12,6 +12,8 @@ QString corruptText();
 QString newerText();
 QString notOpenText();
 QString noDriverText();
+// Said once, at the start after a broken file was moved aside.
+QString movedAsideText(const QString& movedTo);
 // True for the texts that mean the file is not a sound journal.
 bool isCorrupt(const QString& text);
 

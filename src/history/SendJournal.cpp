@@ -51,9 +51,22 @@ SendJournal::~SendJournal() {
     }
 }
 
+namespace {
+QString& dataDirectory() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+void SendJournal::setDataDirectory(const QString& folder) {
+    dataDirectory() = folder;
+}
+
 QString SendJournal::defaultPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("journal.sqlite"));
+    const QString folder = dataDirectory().isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : dataDirectory();
+    return QDir(folder).filePath(QStringLiteral("journal.sqlite"));
 }
 
 QSqlDatabase SendJournal::database() const {

@@ -49,8 +49,10 @@ public:
     SendJournal(const SendJournal&) = delete;
     SendJournal& operator=(const SendJournal&) = delete;
 
-    // "journal.sqlite" in the user's data folder.
+    // "journal.sqlite" in the user's data folder, or in the folder set here
+    // (tests give each run a folder of its own; empty: the user's again).
     static QString defaultPath();
+    static void setDataDirectory(const QString& folder);
 
     // Opens (or creates) the file. A file that is not a sound journal is
     // moved aside ("journal.sqlite.defekt-<date>") and a new one started;
@@ -68,8 +70,11 @@ public:
 
     // The oldest interrupted mass run that no running instance owns.
     std::optional<OpenRun> unfinishedRun();
-    // Takes a run for this process: false when another running instance has it.
-    bool claimRun(qint64 action);
+    // A mass run as it stands, whatever its state.
+    std::optional<OpenRun> runOf(qint64 action);
+    // Takes a run for this process: false when another running instance has
+    // it. With reopen, also an ended run (to send entries again on purpose).
+    bool claimRun(qint64 action, bool reopen = false);
     // "Verwerfen": the run is closed and never offered again.
     bool discardRun(qint64 action);
 

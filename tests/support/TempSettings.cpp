@@ -3,6 +3,7 @@
 #include "config/CUrlStore.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "history/SendJournal.h"
 #include "platform/ProgramDir.h"
 #include "platform/ToolRegistry.h"
 
@@ -12,12 +13,14 @@
 TempSettings::TempSettings() {
     ToolRegistry::setStoreFile(iniPath());
     ProgramDir::setPath(m_dir.path());
+    SendJournal::setDataDirectory(m_dir.path());
     reload();
 }
 
 TempSettings::~TempSettings() {
     ToolRegistry::setStoreFile(QDir(m_dir.path()).filePath(QStringLiteral("after-test.ini")));
     ProgramDir::setPath({});
+    SendJournal::setDataDirectory({});
     resetOptions();
     resetUrlStore();
     Product::setProductName(Product::defaultProductName());

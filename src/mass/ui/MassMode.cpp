@@ -3,6 +3,8 @@
 #include "widgets/HeaderArea.h"
 #include "config/Product.h"
 #include "config/cOptionen.h"
+#include "history/ResumeOffer.h"
+#include "history/SendJournal.h"
 #include "mass/UnsendableNumbers.h"
 #include "mass/ui/frmMultiSMS.h"
 #include "mass/ui/frmMultiSMSLog.h"
@@ -118,6 +120,7 @@ void MassMode::enableMultiSMS() {
     showMessageInList();
     // The mass counters show the list's figures at once, not only after the next keystroke.
     recount();
+    offerResume();
 }
 
 void MassMode::showMessageInList() {
@@ -221,4 +224,72 @@ void MassMode::mainWindowClosing() {
         m_log->close();
     if (m_list)
         m_list->closeQuietly();
+}
+
+void MassMode::offerResume() {
+    if (!m_p.journal || runActive())
+        return;
+    const std::optional<SendJournal::OpenRun> run = m_p.journal->unfinishedRun();
+    if (!run)
+        return;
+    if (run->remaining.isEmpty()) {
+        // Everything went out; only its end was not written down.
+        if (m_p.journal->claimRun(run->action))
+            m_p.journal->actionEnded(run->action, false);
+        return;
+    }
+    Prompts::Message question{Prompts::Icon::Question, Product::productName(), ResumeOffer::questionText(*run),
+                              Prompts::Buttons::YesNoCancel, ResumeOffer::captions()};
+    switch (Prompts::show(question)) {
+    case Prompts::Answer::Yes:
+        sendRecorded(*run, run->remaining, false);
+        break;
+    case Prompts::Answer::No: // "Verwerfen"
+        m_p.journal->discardRun(run->action);
+        break;
+    default: // "Nein", or the box closed: kept for later
+        break;
+    }
+}
+
+void MassMode::resend(qint64 action, const QList<int>& places) {
+    if (!m_p.journal || runActive() || places.isEmpty())
+        return;
+    const std::optional<SendJournal::OpenRun> run = m_p.journal->runOf(action);
+    if (!run)
+        return;
+    if (Prompts::show(Prompts::Icon::Warning, Product::productName(),
+                      ResumeOffer::resendQuestionText(int(places.size())), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        return;
+    sendRecorded(*run, places, true);
+}
+
+bool MassMode::sendRecorded(const SendJournal::OpenRun& run, const QList<int>& places, bool reopen) {
+    ensureWindows();
+    const cOptionen& o = options();
+    // The same checks as a new run: the credits for what is left, then the question.
+    const qint64 sms = ResumeOffer::smsCount(run.entries, places, run.text, o.isAbsenderkennung, o.isLongSmsEnabled);
+    const int perSms = CreditBalance::creditsPerSms(o.isAbsenderkennung, o.isAntwortEnabled);
+    if (!CreditBalance::creditsSuffice(m_p.context.creditBalance, sms, perSms)) {
+        Prompts::show(Prompts::Icon::Warning, Product::productName(), CreditBalance::notEnoughForAllText());
+        return false;
+    }
+    if (!places.isEmpty() &&
+        Prompts::show(Prompts::Icon::Warning, Product::productName(), SendRules::massConfirmText(int(places.size())),
+                      Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        return false;
+    if (!m_p.journal->claimRun(run.action, reopen)) {
+        Prompts::show(Prompts::Icon::Information, Product::productName(), ResumeOffer::takenElsewhereText());
+        return false;
+    }
+    SendSession::Action a;
+    a.text = run.text;
+    a.schedule = run.schedule;
+    a.password = getPassword();
+    setRunActive(true);
+    if (!m_p.session.resumeMass(run.action, run.entries, places, a)) {
+        setRunActive(false);
+        return false;
+    }
+    return true;
 }

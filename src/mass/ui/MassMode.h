@@ -1,7 +1,9 @@
 #pragma once
 
+#include "history/SendJournal.h"
 #include "messaging/MessageText.h"
 #include "messaging/SendOutcome.h"
+#include "messaging/SendRules.h"
 
 #include <QObject>
 #include <QPointer>
@@ -46,6 +48,7 @@ public:
         SendContext& context;
         HeaderArea& header;
         SendSession& session;
+        SendJournal* journal; // may be null: nothing to resume then
     };
 
     MassMode(const Fields& fields, const Parts& parts, QObject* parent = nullptr);
@@ -61,6 +64,11 @@ public:
     // send's password is in the send context.
     void sendMass(int perSms);
     bool runActive() const;
+
+    // An interrupted run in the journal is offered: at the start and when mass mode opens.
+    void offerResume();
+    // Entries of a recorded run sent again on purpose (those that got no answer).
+    void resend(qint64 action, const QList<int>& places);
 
     // The main window closes: a run counts as cancelled, the windows go.
     void mainWindowClosing();
@@ -86,6 +94,8 @@ private:
     void onListClosed();
     void cancelRun();
     void onRunFinished(const QString& status);
+    // Sends places of a recorded run after the credit check and the question.
+    bool sendRecorded(const SendJournal::OpenRun& run, const QList<int>& places, bool reopen);
 
     Fields m_f;
     Parts m_p;
