@@ -62,7 +62,11 @@ Single resolve(const QString& to, const QString& prefixArg) {
     }
     s.key = entry->key;
     // The number field's own check first (the "00" rule, digits only), then
-    // the send button's.
+    // the send button's; an empty number has only the latter's complaint.
+    if (s.typed.isEmpty()) {
+        s.error = formComplaints(false, s.typed, QStringLiteral("-"));
+        return s;
+    }
     const RecipientNumber::Check check = RecipientNumber::checkNumberField(s.key, s.typed);
     if (check.marked) {
         s.error = check.warning;
