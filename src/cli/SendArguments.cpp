@@ -51,6 +51,15 @@ QString conflict(const SendArguments& a) {
 
 Result parse(const QStringList& args) {
     Result r;
+    // Looked for first, so that no other complaint can echo what follows it.
+    for (const QString& arg : args) {
+        if (arg == u"--password" || arg.startsWith(u"--password=")) {
+            // Arguments are visible to every user of the machine.
+            r.error = QStringLiteral("Das Kennwort wird nie als Argument angegeben: "
+                                     "VELVOX_PASSWORD oder --password-stdin verwenden.");
+            return r;
+        }
+    }
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg == u"-h" || arg == u"--help") {
@@ -71,12 +80,6 @@ Result parse(const QStringList& args) {
         if (name == u"balance" && eq < 0) {
             r.args.mode = SendArguments::Mode::Balance;
             continue;
-        }
-        if (name == u"password") {
-            // Arguments are visible to every user of the machine.
-            r.error = QStringLiteral("Das Kennwort wird nie als Argument angegeben: "
-                                     "VELVOX_PASSWORD oder --password-stdin verwenden.");
-            return r;
         }
         bool known = false;
         for (const FlagOption& f : kFlags) {

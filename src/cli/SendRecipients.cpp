@@ -6,6 +6,7 @@
 #include "messaging/RecipientNumber.h"
 #include "messaging/SendRules.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace SendRecipients {
@@ -63,8 +64,9 @@ Single resolve(const QString& to, const QString& prefixArg) {
     s.key = entry->key;
     // The number field's own check first (the "00" rule, digits only), then
     // the send button's; an empty number has only the latter's complaint.
-    if (s.typed.isEmpty()) {
-        s.error = formComplaints(false, s.typed, QStringLiteral("-"));
+    // "00" (or "+") alone is no number either.
+    if (s.typed.isEmpty() || (PrefixCatalogue::isWorldwide(s.key) && s.typed == u"00")) {
+        s.error = formComplaints(false, QString(), QStringLiteral("-"));
         return s;
     }
     const RecipientNumber::Check check = RecipientNumber::checkNumberField(s.key, s.typed);
@@ -75,6 +77,13 @@ Single resolve(const QString& to, const QString& prefixArg) {
     const QString complaints = formComplaints(false, s.typed, QStringLiteral("-"));
     if (!complaints.isEmpty()) {
         s.error = complaints;
+        return s;
+    }
+    // The window's number rule lets "1234.567", "1e5" or "+5" pass as numbers
+    // (a user sees the field); a script's number goes out unseen, so here it
+    // must be digits.
+    if (!std::all_of(s.typed.begin(), s.typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        s.error = RecipientNumber::digitsOnlyText();
         return s;
     }
     const auto resolved = RecipientNumber::resolveRecipient(s.key, s.typed);

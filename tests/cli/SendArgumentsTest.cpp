@@ -66,6 +66,9 @@ TEST(SendArguments, LinesThatMeanNothingAreRefused) {
         {A({"--to", "1", "text"}), "Unbekanntes Argument »text«. Hilfe mit --help."},
         {A({"--to", "1", "--password", "geheim"}),
          "Das Kennwort wird nie als Argument angegeben: VELVOX_PASSWORD oder --password-stdin verwenden."},
+        // Before any complaint that would repeat the argument after it.
+        {A({"geheim", "--password", "geheim"}),
+         "Das Kennwort wird nie als Argument angegeben: VELVOX_PASSWORD oder --password-stdin verwenden."},
         {A({"--to", "1", "--password=geheim"}),
          "Das Kennwort wird nie als Argument angegeben: VELVOX_PASSWORD oder --password-stdin verwenden."},
     };

@@ -5,6 +5,8 @@
 #include "mass/MsmsFile.h"
 
 #include <QDate>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QJsonArray>
 
@@ -328,4 +330,30 @@ TEST_F(SendCommandTest, MissingSenderNameQuestionIsAnsweredOnlyByYes) {
     r = run(QStringList(args) << QStringLiteral("--yes"));
     EXPECT_EQ(r.code, 0) << r.err.constData();
     EXPECT_EQ(stored(), 1);
+}
+
+TEST_F(SendCommandTest, CompanyServerTakesTheSendWhenSwitchedOn) {
+    QTemporaryDir shared;
+    QTemporaryDir temp;
+    options().xmlIsServerUsed = true;
+    options().XmlPfad = shared.path();
+    options().xmlSingleUser = true;
+    options().xmlUser = QStringLiteral("büro");
+    options().save();
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("TEMP"), temp.path());
+    // The service is not asked: not for the balance, not for the send.
+    ASSERT_EQ(service.stop(), 0);
+    const auto r = cli.run({QStringLiteral("--to"), QStringLiteral("01701234567"), QStringLiteral("--name"),
+                            QStringLiteral("Anna"), QStringLiteral("--text"), QStringLiteral("Grüße & <Termin> am Montag")},
+                           {}, env);
+    EXPECT_EQ(r.code, 0) << r.err.constData();
+    const QStringList files = QDir(shared.path()).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    QFile f(QDir(shared.path()).filePath(files[0]));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), recorded("handover.xml"));
+    // The hand-over is confirmed once, as in the window.
+    EXPECT_EQ(r.outText(), QStringLiteral("00491701234567: übermittelt\nErgebnis: 1 übermittelt, 0 abgelehnt, 0 ohne Antwort\n"));
+    EXPECT_FALSE(r.err.isEmpty());
 }

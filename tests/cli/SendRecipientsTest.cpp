@@ -58,6 +58,12 @@ TEST(SendRecipients, NumbersTheWindowRefusesAreRefused) {
         {"+49 170 1234567", "", "Die Rufnummer darf nur aus Ziffern bestehen."},
         {"491701234567", "W", "Die Nummer muss mit der internationalen Vorwahl '00' beginnen."},
         {"0170", "", "Bitte geben Sie eine Rufnummer an."},
+        {"+", "", "Bitte geben Sie eine Rufnummer an."},
+        {"00", "", "Bitte geben Sie eine Rufnummer an."},
+        // Numbers to the window's rule, but not digits: they would reach the gateway as typed.
+        {"1234.567", "G170", "Die Rufnummer darf nur aus Ziffern bestehen."},
+        {"01701e5", "", "Die Rufnummer darf nur aus Ziffern bestehen."},
+        {"+-491701234567", "", "Die Rufnummer darf nur aus Ziffern bestehen."},
     };
     for (const Case& c : cases) {
         const auto s = SendRecipients::resolve(QString::fromUtf8(c.to), QString::fromUtf8(c.prefix));
