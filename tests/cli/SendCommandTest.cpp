@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QProcess>
 
 #include "PrintQt.h"
 
@@ -356,4 +357,25 @@ TEST_F(SendCommandTest, CompanyServerTakesTheSendWhenSwitchedOn) {
     // The hand-over is confirmed once, as in the window.
     EXPECT_EQ(r.outText(), QStringLiteral("00491701234567: übermittelt\nErgebnis: 1 übermittelt, 0 abgelehnt, 0 ohne Antwort\n"));
     EXPECT_FALSE(r.err.isEmpty());
+}
+
+TEST_F(SendCommandTest, OnATerminalAMassRunShowsABarInsteadOfLines) {
+    const QString path = cli.writeFile(QStringLiteral("drei.msms"),
+                                       "A;01701111111;;;\r\nB;01702222222;;;\r\nC;01703333333;;;\r\n");
+    // script(1) gives the program a terminal as its standard output.
+    QProcess p;
+    p.setProcessEnvironment(cli.environment());
+    p.setWorkingDirectory(cli.dir());
+    const QString command = QStringLiteral("'") + cli.dir() + QStringLiteral("/bin/velvox-send' --list '") + path +
+                            QStringLiteral("' --text 'Hallo %name%'");
+    p.start(QStringLiteral("script"), {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("-c"), command,
+                                       QStringLiteral("/dev/null")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString screen = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 0) << screen.toStdString();
+    EXPECT_TRUE(screen.contains(QStringLiteral("\r[##############################] 3/3  übermittelt 3  ")))
+        << screen.toStdString();
+    EXPECT_TRUE(screen.contains(QStringLiteral("Ergebnis: 3 übermittelt, 0 abgelehnt, 0 ohne Antwort")));
+    EXPECT_FALSE(screen.contains(QStringLiteral("00491701111111: übermittelt"))) << screen.toStdString();
+    EXPECT_EQ(stored(), 3);
 }
