@@ -379,3 +379,24 @@ TEST_F(SendCommandTest, OnATerminalAMassRunShowsABarInsteadOfLines) {
     EXPECT_FALSE(screen.contains(QStringLiteral("00491701111111: übermittelt"))) << screen.toStdString();
     EXPECT_EQ(stored(), 3);
 }
+
+// No widgets in the process: the sender runs where no display is.
+TEST(SendCommandBinary, LinksNoWindowLibrariesAndExplainsItself) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(VELVOX_SEND_BINARY)});
+    ASSERT_TRUE(ldd.waitForFinished(30000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    EXPECT_TRUE(libraries.contains("libQt6Core")) << libraries.constData();
+    EXPECT_FALSE(libraries.contains("libQt6Gui")) << libraries.constData();
+    EXPECT_FALSE(libraries.contains("libQt6Widgets")) << libraries.constData();
+    EXPECT_FALSE(libraries.contains("WebEngine")) << libraries.constData();
+
+    SendCommand cli;
+    ASSERT_TRUE(cli.ok());
+    auto r = cli.run({QStringLiteral("--help")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.outText().contains(QStringLiteral("Rückgabewerte:"))) << r.out.constData();
+    r = cli.run({QStringLiteral("--version")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "velvox-send 3.0.99\n");
+}
