@@ -3,7 +3,7 @@
 # own). Their dependencies come from dpkg-shlibdeps.
 include(GNUInstallDirs)
 
-install(TARGETS velvox RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT velvox)
+install(TARGETS velvox velvox-send RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT velvox)
 install(TARGETS velvox-service RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT service)
 
 set(CPACK_PACKAGE_NAME velvox)
@@ -30,7 +30,8 @@ set(CPACK_COMPONENT_VELVOX_DESCRIPTION "desktop client for a web SMS service
 Velvox sends SMS through an account with a web SMS service: single messages,
 mass SMS to recipient lists, scheduled and recurring messages, or through a
 company SMS server. The user interface is German. The password is kept in
-the system keychain where a Secret Service keyring runs.")
+the system keychain where a Secret Service keyring runs. velvox-send sends
+the same messages from a terminal or a script.")
 set(CPACK_COMPONENT_SERVICE_DESCRIPTION "stand-in web SMS service for Velvox
 velvox-service answers every request Velvox makes of its web SMS service
 over HTTP on loopback and keeps its data in SQLite. It sends no SMS; it is

@@ -95,6 +95,10 @@ QString withExtension(const QString& chosen) {
     return chosen + QLatin1String(".msms");
 }
 
+QString loadFailureText() {
+    return QStringLiteral("Die Datei konnte nicht geladen werden.");
+}
+
 QString saveFailureText(const SaveResult& result) {
     return QStringLiteral("Die Datei konnte leider nicht gespeichert werden.\r\nFehlernummer: ") +
            QString::number(result.errorNumber) + QStringLiteral("\r\nBeschreibung: ") + result.description;

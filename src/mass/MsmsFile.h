@@ -46,6 +46,9 @@ SaveResult save(const QString& path, const QList<RecipientEntry>& entries, const
 // already ends in exactly that ("liste.MSMS" becomes "liste.MSMS.msms").
 QString withExtension(const QString& chosen);
 
+// "Die Datei konnte nicht geladen werden.": a file load() refused.
+QString loadFailureText();
+
 // "Die Datei konnte leider nicht gespeichert werden." with the error number
 // and description on their own lines.
 QString saveFailureText(const SaveResult& result);

@@ -181,6 +181,17 @@ Result apply(const CsvImport::Table& table, const ImportMapping& mapping) {
     return r;
 }
 
+ImportMapping vcardMapping() {
+    ImportMapping mapping;
+    mapping.name = 0;
+    mapping.number = 1;
+    return mapping;
+}
+
+QString noRecipientText() {
+    return QStringLiteral("Die Datei enthält keinen Empfänger mit Rufnummer.");
+}
+
 QString leftOutText(const LeftOut& leftOut) {
     const qsizetype total = leftOut.total();
     if (total == 0)

@@ -53,6 +53,12 @@ struct Result {
 // kMaxFieldLength are left out and counted.
 Result apply(const CsvImport::Table& table, const ImportMapping& mapping);
 
+// A vCard source's rows hold the name, then the preferred number.
+ImportMapping vcardMapping();
+
+// "Die Datei enthält keinen Empfänger mit Rufnummer.": nothing to import.
+QString noRecipientText();
+
 // The remembered or else the guessed mapping for a source. Reads the value
 // store: call it on the main thread.
 ImportMapping initialMapping(const CsvImport::Table& table);

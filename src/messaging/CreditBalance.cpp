@@ -60,6 +60,14 @@ QString notEnoughForAllText() {
         "Sie verfügen nicht mehr über ein ausreichendes Guthaben um alle Nachrichten zu verschicken.");
 }
 
+QString shortfallText(qint64 needed, qint32 available) {
+    return QStringLiteral("Guthaben reicht nicht: %1 Credits nötig, %2 vorhanden").arg(needed).arg(available);
+}
+
+qint64 massSmsFor(qint64 listTotal, qsizetype chosen, qsizetype all) {
+    return all > 0 ? listTotal * chosen / all : 0;
+}
+
 bool tickFetches(qint16& counter) {
     if (counter == 10) {
         counter = 0;

@@ -37,6 +37,12 @@ int creditsPerSms(bool isAbsenderkennung, bool isAntwortEnabled);
 bool creditsSuffice(qint32 balance, qint64 count, int perSms);
 QString notEnoughForMessageText(); // single send
 QString notEnoughForAllText();     // mass send
+// "Guthaben reicht nicht: 30 Credits nötig, 25 vorhanden" (no window to point at).
+QString shortfallText(qint64 needed, qint32 available);
+
+// The SMS a mass run costs when some entries are left out: the list's total
+// (txtAnzahlMultiSMS) shared out over the entries sent; left-out entries cost nothing.
+qint64 massSmsFor(qint64 listTotal, qsizetype chosen, qsizetype all);
 
 // One tick of the refresh timer: at 10 the balance is fetched and the counter
 // starts again at 0, otherwise it counts up. Returns whether to fetch.

@@ -34,7 +34,8 @@ cat lintian.log
 # What each package holds, and that dpkg-shlibdeps found the libraries.
 dpkg-deb -c "$program_deb" | awk '{print $6}' >program.list
 dpkg-deb -c "$service_deb" | awk '{print $6}' >service.list
-for f in ./usr/bin/velvox ./usr/share/applications/velvox.desktop \
+for f in ./usr/bin/velvox ./usr/bin/velvox-send ./usr/share/man/man1/velvox-send.1.gz \
+         ./usr/share/applications/velvox.desktop \
          ./usr/share/metainfo/de.quendal.velvox.metainfo.xml ./usr/share/man/man1/velvox.1.gz \
          ./usr/share/icons/hicolor/scalable/apps/velvox.svg ./usr/share/doc/velvox/copyright; do
   grep -qx "$f" program.list || fail "velvox lacks $f"
@@ -52,6 +53,7 @@ root="$work/root"
 dpkg-deb -x "$program_deb" "$root"
 dpkg-deb -x "$service_deb" "$root"
 [ "$("$root/usr/bin/velvox" --version)" = "velvox 3.0.99" ] || fail "--version of the unpacked program"
+[ "$("$root/usr/bin/velvox-send" --version)" = "velvox-send 3.0.99" ] || fail "--version of the unpacked sender"
 
 # The unpacked service, and the profile pointing at it where an installed copy looks.
 mkfifo service.out
@@ -73,6 +75,10 @@ printf '[Software]\nQuendal\\SMS\\eMail=demo@velvox.example\nQuendal\\SMS\\Passw
 unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 # The embedded browser refuses to run as root with its sandbox.
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
+# The command-line sender of the package finds the same profile and settings.
+balance=$(VELVOX_SYSCONFDIR="$root/etc/velvox" "$root/usr/bin/velvox-send" --balance 2>sender.log) ||
+  { cat sender.log; fail "velvox-send --balance of the unpacked sender"; }
+[ "$balance" = 5000 ] || fail "velvox-send --balance printed: $balance"
 VELVOX_SYSCONFDIR="$root/etc/velvox" QT_QPA_PLATFORM=offscreen "$root/usr/bin/velvox" >program.log 2>&1 &
 program_pid=$!
 

@@ -1,7 +1,8 @@
 # Reads every quoted #include under SRC_DIR and fails when one goes against
 # the layers: the core includes nothing from a ui/ folder, widgets/ or app/;
 # widgets/ includes no window and nothing of app/; a subsystem's ui/ includes
-# nothing of app/ and no other subsystem's ui/.
+# nothing of app/ and no other subsystem's ui/; cli/ (velvox-send) includes the
+# core only, and nothing includes cli/.
 #   cmake -DSRC_DIR=<src> [-DKNOWN=<file>] -P CheckIncludes.cmake
 # KNOWN names includes that still go the wrong way and are yet to be mended,
 # one "file|include" a line: they are reported, not failed. A listed include
@@ -17,7 +18,9 @@ endif()
 # The layer of a path below src/ ("core", "widgets", "app" or "ui:<subsystem>");
 # empty for a path that names no folder of src/ (system and generated headers).
 function(layer_of path out)
-  if(path MATCHES "^app/")
+  if(path MATCHES "^cli/")
+    set(${out} cli PARENT_SCOPE)
+  elseif(path MATCHES "^app/")
     set(${out} app PARENT_SCOPE)
   elseif(path MATCHES "^widgets/" OR path MATCHES "^platform/ui/")
     set(${out} widgets PARENT_SCOPE)
@@ -51,6 +54,10 @@ foreach(f IN LISTS files)
       set(why "a window includes app")
     elseif(from MATCHES "^ui:" AND to MATCHES "^ui:")
       set(why "${from} includes ${to}")
+    elseif(from STREQUAL "cli" AND NOT to STREQUAL "core")
+      set(why "the command-line sender includes ${to}")
+    elseif(to STREQUAL "cli")
+      set(why "${from} includes the command-line sender")
     endif()
     if(why)
       list(FIND known "${f}|${inc}" at)

@@ -12,7 +12,11 @@ set(cases
   "web/ui/PhonebookDock.cpp|messaging/ui/RecipientInput.h|ui:web includes ui:messaging"
   "messaging/SendRules.cpp|mass/ui/frmMultiSMS.h|the core includes ui:mass"
   "platform/Transfer.h|platform/ui/WidgetPrompts.h|the core includes widgets"
-  "server/xmlServer.cpp|app/frmMain.h|the core includes app")
+  "server/xmlServer.cpp|app/frmMain.h|the core includes app"
+  "cli/SendRun.cpp|messaging/ui/SendWorkflow.h|the command-line sender includes ui:messaging"
+  "cli/RunOutput.h|widgets/FieldMark.h|the command-line sender includes widgets"
+  "messaging/SendSession.cpp|cli/SendRun.h|the core includes cli"
+  "app/frmMain.cpp|cli/SendArguments.h|app includes the command-line sender")
 
 function(run_check dir out_rc out_text)
   execute_process(COMMAND ${CMAKE_COMMAND} -DSRC_DIR=${dir} -DKNOWN=${KNOWN} -P ${CHECK}

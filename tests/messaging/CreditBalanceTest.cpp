@@ -44,6 +44,18 @@ TEST(CreditBalance, CreditCheck) {
     EXPECT_FALSE(creditsSuffice(std::numeric_limits<qint32>::max(), 300000000, 10));
 }
 
+TEST(CreditBalance, MassShareAndShortfall) {
+    // The list's total shared out over the entries that are sent.
+    EXPECT_EQ(massSmsFor(30, 3, 3), 30);
+    EXPECT_EQ(massSmsFor(30, 2, 3), 20);
+    EXPECT_EQ(massSmsFor(7, 1, 2), 3); // whole SMS, rounded down as the window does
+    EXPECT_EQ(massSmsFor(30, 0, 3), 0);
+    EXPECT_EQ(massSmsFor(30, 0, 0), 0); // an empty list costs nothing and divides by nothing
+    EXPECT_EQ(massSmsFor(2000000000, 200000, 200000), 2000000000);
+    EXPECT_EQ(shortfallText(30, 25), QStringLiteral("Guthaben reicht nicht: 30 Credits nötig, 25 vorhanden"));
+    EXPECT_EQ(shortfallText(3000000000LL, 0), QStringLiteral("Guthaben reicht nicht: 3000000000 Credits nötig, 0 vorhanden"));
+}
+
 TEST(CreditBalance, EveryEleventhTickFetches) {
     qint16 counter = 0;
     QList<int> fetching;

@@ -162,8 +162,7 @@ void MassMode::sendMass(int perSms) {
     QList<SendRules::MassEntry> entries;
     for (const RecipientEntry& e : *chosen)
         entries.append({e.name, e.number, e.frei1, e.frei2});
-    // The shown total counts every entry; left-out entries cost nothing.
-    const qint64 total = m_f.massCount->text().toLongLong() * entries.size() / all.size();
+    const qint64 total = CreditBalance::massSmsFor(m_f.massCount->text().toLongLong(), entries.size(), all.size());
     if (!CreditBalance::creditsSuffice(m_p.context.creditBalance, total, perSms)) {
         Prompts::show(Prompts::Icon::Warning, Product::productName(), CreditBalance::notEnoughForAllText());
         return;

@@ -84,8 +84,7 @@ void RecipientImporter::importPath(const QString& path) {
             }
             ImportMapping mapping;
             if (source.kind == RecipientImport::Source::Kind::Vcard) {
-                mapping.name = 0;
-                mapping.number = 1;
+                mapping = RecipientImport::vcardMapping();
             } else {
                 mapping = RecipientImport::initialMapping(source.table);
                 QVariantList rows;
@@ -113,7 +112,7 @@ void RecipientImporter::importPath(const QString& path) {
 
 void RecipientImporter::applyImported(const QList<RecipientEntry>& imported, const QString& leftOutText) {
     if (imported.isEmpty()) {
-        QString text = QStringLiteral("Die Datei enthält keinen Empfänger mit Rufnummer.");
+        QString text = RecipientImport::noRecipientText();
         if (!leftOutText.isEmpty())
             text += QStringLiteral("\r\n\r\n") + leftOutText;
         Prompts::show(Prompts::Icon::Warning, title(), text);

@@ -279,8 +279,7 @@ void frmMultiSMS::openFile() {
     if (!loaded) {
         // The name no longer belongs to the list shown, so the next save asks for one.
         m_ui->txtFilename->clear();
-        Prompts::show(Prompts::Icon::Error, productTitle(),
-                      QStringLiteral("Die Datei konnte nicht geladen werden."));
+        Prompts::show(Prompts::Icon::Error, productTitle(), MsmsFile::loadFailureText());
         return;
     }
     const bool prefixAdded = loaded->prefixAdded();
