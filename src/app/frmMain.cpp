@@ -203,6 +203,8 @@ void frmMain::load(frmSplash* splash) {
     info(splash, QStringLiteral("Lade ") + product + QStringLiteral(" ..."));
     restoreWindowPosition();
     m_ui->lblVersion->setText(Product::versionLabel());
+    // The journal opens with the program's own files, before anything is sent.
+    openJournal(*m_journal, options().journalKeepDays);
     info(splash, QStringLiteral("Lade Theme ..."));
     applyTheme(this, *m_ui, *m_header);
     info(splash, QStringLiteral("Initialisiere Vorwahlen ..."));
@@ -214,8 +216,6 @@ void frmMain::load(frmSplash* splash) {
         m_quitRequested = true;
         return;
     }
-    info(splash, QStringLiteral("Öffne Verlauf ..."));
-    openJournal(*m_journal, options().journalKeepDays);
     info(splash, QStringLiteral("Überprüfe Guthaben ..."));
     refreshCreditsWhileStarting();
     m_context->massMode = false;

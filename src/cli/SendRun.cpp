@@ -7,6 +7,7 @@
 #include "config/ProxyConfig.h"
 #include "config/cOptionen.h"
 #include "messaging/CreditBalance.h"
+#include "history/SendJournal.h"
 #include "messaging/SendSession.h"
 #include "messaging/ServiceContract.h"
 #include "platform/PasswordStore.h"
@@ -145,7 +146,12 @@ int SendRun::balanceOnly() {
 }
 
 int SendRun::send(const SendPlan& plan, const QString& password) {
+    // The same journal as the window's: every request on record, and a run
+    // cut short by a second Ctrl+C is offered for resuming there.
+    SendJournal journal;
+    journal.open();
     SendSession session;
+    session.setRecord(&journal);
     m_session = &session;
     ProxyConfig::configure(session.iNet());
     connect(&session, &SendSession::requestEnded, this,
@@ -153,6 +159,7 @@ int SendRun::send(const SendPlan& plan, const QString& password) {
                 m_counts.add(kind);
                 m_out.outcome(recipient, kind, reply);
             });
+    connect(&session, &SendSession::headerWarning, this, [this](const QString& text) { m_out.message(text); });
     connect(&session, &SendSession::runFinished, this, [this](const QString& status, const SendOutcome::RunCounts&) {
         if (status == SendRules::massNoSenderText())
             m_senderRefused = true;
@@ -168,7 +175,13 @@ int SendRun::send(const SendPlan& plan, const QString& password) {
     action.schedule = plan.schedule;
     m_out.begin(plan.requests);
     if (plan.mass) {
-        session.startMass(plan.entries, action);
+        if (!session.startMass(plan.entries, action)) {
+            // Nothing went out: the journal could not take the run (said on stderr).
+            m_session = nullptr;
+            session.setRecord(nullptr);
+            m_out.summary(m_counts, false, ExitCode::Incomplete);
+            return ExitCode::Incomplete;
+        }
     } else {
         action.name = m_args.name;
         action.number = plan.single.typed;
@@ -183,6 +196,7 @@ int SendRun::send(const SendPlan& plan, const QString& password) {
     if (!m_ended)
         m_loop.exec();
     m_session = nullptr;
+    session.setRecord(nullptr);
     const int code = exitCodeFor(plan);
     m_out.summary(m_counts, m_cancelled, code);
     return code;

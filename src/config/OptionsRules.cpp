@@ -220,6 +220,7 @@ OptionsForm formFromSettings(const cOptionen& o) {
     f.reply = o.isAntwortEnabled && !o.isAbsenderkennung;
     f.push = o.isPushEnabled;
     f.controlEmail = o.isControlEmail;
+    f.journalKeepDays = o.journalKeepDays;
 
     f.useServer = o.xmlIsServerUsed;
     // Two option buttons: the own account, set after the group one, wins a
@@ -255,6 +256,7 @@ void copyFields(const OptionsForm& f, cOptionen& o) {
     o.isAntwortEnabled = f.reply;
     o.isPushEnabled = f.push;
     o.isControlEmail = f.controlEmail;
+    o.journalKeepDays = f.journalKeepDays;
     o.ContactEntryID = f.contactEntryId;
     o.ContactStoreID = f.contactStoreId;
     o.ContactFolderName = f.contactFolderName;

@@ -115,6 +115,7 @@ struct OptionsForm {
     bool reply = false;
     bool push = false;
     bool controlEmail = false;
+    int journalKeepDays = 365;
 
     bool useServer = false;
     bool groupBooking = false;

@@ -63,9 +63,12 @@ void SendJournal::setDataDirectory(const QString& folder) {
 }
 
 QString SendJournal::defaultPath() {
-    const QString folder = dataDirectory().isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                               : dataDirectory();
+    // One folder for the window and the command-line sender, whichever
+    // program name the process has: they share one journal.
+    const QString folder =
+        dataDirectory().isEmpty()
+            ? QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("Velvox"))
+            : dataDirectory();
     return QDir(folder).filePath(QStringLiteral("journal.sqlite"));
 }
 

@@ -49,7 +49,8 @@ public:
     SendJournal(const SendJournal&) = delete;
     SendJournal& operator=(const SendJournal&) = delete;
 
-    // "journal.sqlite" in the user's data folder, or in the folder set here
+    // "journal.sqlite" in the user's data folder ("Velvox" under
+    // ~/.local/share), or in the folder set here
     // (tests give each run a folder of its own; empty: the user's again).
     static QString defaultPath();
     static void setDataDirectory(const QString& folder);

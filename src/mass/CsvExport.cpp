@@ -47,7 +47,9 @@ bool save(const QString& path, const QList<RecipientEntry>& entries) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = encode(entries);
-    if (file.write(bytes) != bytes.size()) {
+    // The flush writes what is still buffered: failing there must fail the
+    // save, not leave a file cut short.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -84,6 +84,13 @@ SaveResult save(const QString& path, const QList<RecipientEntry>& entries, const
         f.cancelWriting();
         return own;
     }
+    // What is still in the buffer is written here: a write that fails now
+    // must fail the save (commit alone would keep the file cut short).
+    if (!f.flush()) {
+        const SaveResult own = failure(f);
+        f.cancelWriting();
+        return own;
+    }
     if (!f.commit())
         return failure(f);
     return {};

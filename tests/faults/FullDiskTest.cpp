@@ -9,6 +9,7 @@
 #include "config/cOptionen.h"
 #include "history/SendJournal.h"
 #include "messaging/SendSession.h"
+#include "mass/CsvExport.h"
 #include "mass/MsmsFile.h"
 #include "platform/ToolRegistry.h"
 #include "server/xmlServer.h"
@@ -56,9 +57,9 @@ QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
-QList<RecipientEntry> manyEntries() {
+QList<RecipientEntry> manyEntries(int n = 500) {
     QList<RecipientEntry> entries;
-    for (int i = 0; i < 500; ++i)
+    for (int i = 0; i < n; ++i)
         entries.append({QStringLiteral("Empfänger %1").arg(i), QStringLiteral("0049170%1").arg(1000000 + i),
                         QStringLiteral("Praxis"), QStringLiteral("Montag"), i + 1});
     return entries;
@@ -84,6 +85,27 @@ TEST(FullDisk, MsmsSaveFailsAndKeepsTheOldFile) {
     // With room again the same save goes through.
     EXPECT_TRUE(MsmsFile::save(path, manyEntries()).ok);
     EXPECT_EQ(MsmsFile::load(path)->count(), 500);
+}
+
+// Lists that fit in the file's write buffer: the failing write happens only
+// when the buffer is flushed, and must still fail the save.
+TEST(FullDisk, SmallListsThatOverflowOnlyOnTheLastWriteAreNotSavedHalf) {
+    for (int n : {110, 150, 300}) {
+        SCOPED_TRACE(n);
+        QTemporaryDir dir;
+        const QString msms = dir.filePath(QStringLiteral("liste.msms"));
+        const QString csv = dir.filePath(QStringLiteral("liste.csv"));
+        const QList<RecipientEntry> old{{QStringLiteral("Alt"), QStringLiteral("00491700000001"), {}, {}, 1}};
+        ASSERT_TRUE(MsmsFile::save(msms, old).ok);
+        ASSERT_TRUE(CsvExport::save(csv, old));
+        const QByteArray msmsBefore = bytesOf(msms);
+        const QByteArray csvBefore = bytesOf(csv);
+        EXPECT_EQ(runWithFullDisk([&] { return MsmsFile::save(msms, manyEntries(n)).ok; }), 1);
+        EXPECT_EQ(runWithFullDisk([&] { return CsvExport::save(csv, manyEntries(n)); }), 1);
+        EXPECT_EQ(bytesOf(msms), msmsBefore);
+        EXPECT_EQ(bytesOf(csv), csvBefore);
+        EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("liste.csv"), QStringLiteral("liste.msms")}));
+    }
 }
 
 TEST(FullDisk, SettingsSaveFailsAndKeepsTheStoredValues) {

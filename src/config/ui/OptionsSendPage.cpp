@@ -34,6 +34,7 @@ OptionsSendPage::OptionsSendPage(Ui::frmOptionen& ui, QObject* parent) : Options
     }
     for (QCheckBox* c : {m_ui.chkPush, m_ui.chkControlEmail})
         connect(c, &QCheckBox::toggled, this, &OptionsPage::changed);
+    connect(m_ui.spnVerlaufTage, &QSpinBox::valueChanged, this, &OptionsPage::changed);
     connect(m_ui.chkAbsenderkennung, &QCheckBox::toggled, this, &OptionsSendPage::onSenderIdCheck);
     connect(m_ui.txtAbsender, &QLineEdit::textEdited, this, &OptionsSendPage::onSenderIdEdited);
     connect(m_ui.txtAbsender, &QLineEdit::textChanged, this, &OptionsSendPage::onSenderIdChanged);
@@ -55,6 +56,7 @@ void OptionsSendPage::load(const OptionsForm& f) {
     m_ui.chkAntwort->setChecked(f.reply);
     m_ui.chkPush->setChecked(f.push);
     m_ui.chkControlEmail->setChecked(f.controlEmail);
+    m_ui.spnVerlaufTage->setValue(f.journalKeepDays);
     updateCost();
 }
 
@@ -65,6 +67,7 @@ void OptionsSendPage::store(OptionsForm& f) const {
     f.reply = m_ui.chkAntwort->isChecked();
     f.push = m_ui.chkPush->isChecked();
     f.controlEmail = m_ui.chkControlEmail->isChecked();
+    f.journalKeepDays = m_ui.spnVerlaufTage->value();
 }
 
 void OptionsSendPage::onSenderIdCheck() {

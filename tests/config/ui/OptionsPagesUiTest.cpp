@@ -16,6 +16,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -74,6 +75,7 @@ TEST_F(OptionsPagesUi, EachPageReportsItsEditsAndALoadIsNoEdit) {
         {"reply", [](frmOptionen& d) { d.ui().chkAntwort->click(); }, true},
         {"push", [](frmOptionen& d) { d.ui().chkPush->click(); }, true},
         {"control e-mail", [](frmOptionen& d) { d.ui().chkControlEmail->click(); }, true},
+        {"journal days", [](frmOptionen& d) { d.ui().spnVerlaufTage->setValue(30); }, true},
         {"proxy choice", [](frmOptionen& d) { d.ui().optProxyNone->click(); }, true},
         {"proxy host", [](frmOptionen& d) { d.ui().txtProxy->setText(QStringLiteral("proxy.neu")); }, true},
         {"proxy port", [](frmOptionen& d) { d.ui().txtPort->setText(QStringLiteral("3128")); }, true},
@@ -103,6 +105,23 @@ TEST_F(OptionsPagesUi, EachPageReportsItsEditsAndALoadIsNoEdit) {
         EXPECT_EQ(shownProfile(dialog), QString());
     }
     EXPECT_TRUE(prompts.messages().isEmpty());
+}
+
+TEST_F(OptionsPagesUi, TheJournalKeepsWhatTheDaysFieldSaysAndAGarbledValueReadsAsAYear) {
+    for (const auto& [kept, shown] : {std::pair{"30", 30}, {"abc", 365}, {"0", 365}, {"99999999", 365}, {"", 365}}) {
+        SCOPED_TRACE(kept);
+        ToolRegistry::setString(settingsKey(), QStringLiteral("journalKeepDays"), QString::fromLatin1(kept));
+        settings.reload();
+        frmOptionen dialog;
+        dialog.load();
+        EXPECT_EQ(dialog.ui().spnVerlaufTage->value(), shown);
+    }
+    frmOptionen dialog;
+    dialog.load();
+    dialog.ui().spnVerlaufTage->setValue(90);
+    ASSERT_TRUE(dialog.apply());
+    EXPECT_EQ(stored("journalKeepDays"), QStringLiteral("90"));
+    EXPECT_EQ(options().journalKeepDays, 90);
 }
 
 TEST_F(OptionsPagesUi, WithoutTheOutlookSectionTheStoredChoiceStays) {
