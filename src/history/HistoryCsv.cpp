@@ -36,17 +36,35 @@ QString why(const QSaveFile& file, const QString& path) {
 namespace HistoryCsv {
 
 QByteArray field(const QString& value) {
-    QString v = value;
-    for (QChar& c : v) {
+    // Most fields need nothing done: look first, copy only when needed.
+    bool clean = true;
+    bool quote = !value.isEmpty() && (value.front() == QLatin1Char(' ') || value.back() == QLatin1Char(' '));
+    for (const QChar c : value) {
         const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || u == 0x7f)
-            c = QLatin1Char(' ');
+        if (u < 0x20 || u == 0x7f) {
+            if (u == u'\r' || u == u'\n')
+                quote = true;
+            else if (u != u'\t')
+                clean = false;
+        } else if (u == u';' || u == u'"') {
+            quote = true;
+        }
+    }
+    const bool guard = !value.isEmpty() && formulaStart(value.front());
+    if (clean && !quote && !guard)
+        return value.toUtf8();
+    QString v = value;
+    if (!clean) {
+        for (QChar& c : v) {
+            const char16_t u = c.unicode();
+            if ((u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || u == 0x7f)
+                c = QLatin1Char(' ');
+        }
+        quote = quote || v.front() == QLatin1Char(' ') || v.back() == QLatin1Char(' ');
     }
     if (!v.isEmpty() && formulaStart(v.front()))
         v.prepend(QLatin1Char('\''));
     const QByteArray bytes = v.toUtf8();
-    const bool quote = bytes.contains(';') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n') ||
-                       bytes.startsWith(' ') || bytes.endsWith(' ');
     if (!quote)
         return bytes;
     QByteArray out;

@@ -7,6 +7,10 @@
 namespace {
 
 const QString kEscape = QStringLiteral(" ESCAPE '\\'");
+// Only a mass run has requests and entries that differ from the action: the
+// other sends hold their text, number and name in the action row itself,
+// so a filter need not look at their requests (a third of its time).
+const QString kRun = QStringLiteral("(a.kind = 'mass' OR a.entries > 0)");
 
 // A stored number as the pattern sees it.
 QString plainNumber(const QString& column) {
@@ -92,19 +96,19 @@ HistoryFilter::Sql HistoryFilter::actions() const {
     const QString t = textPattern(text);
     if (!t.isEmpty()) {
         c.add(like(QStringLiteral("a.text")) + QStringLiteral(" OR ") + like(QStringLiteral("a.name")) +
-                  QStringLiteral(" OR EXISTS (SELECT 1 FROM requests r WHERE r.action_id = a.id AND (") +
+                  QStringLiteral(" OR (") + kRun + QStringLiteral(" AND (EXISTS (SELECT 1 FROM requests r WHERE r.action_id = a.id AND (") +
                   like(QStringLiteral("r.text")) + QStringLiteral(" OR ") + like(QStringLiteral("r.name")) +
                   QStringLiteral(")) OR EXISTS (SELECT 1 FROM entries e WHERE e.action_id = a.id AND ") +
-                  like(QStringLiteral("e.name")) + QLatin1Char(')'),
+                  like(QStringLiteral("e.name")) + QStringLiteral(")))"),
               {t, t, t, t, t});
     }
     const QString n = numberPattern(number);
     if (!n.isEmpty()) {
-        c.add(like(plainNumber(QStringLiteral("a.recipient"))) +
-                  QStringLiteral(" OR EXISTS (SELECT 1 FROM requests r WHERE r.action_id = a.id AND ") +
+        c.add(like(plainNumber(QStringLiteral("a.recipient"))) + QStringLiteral(" OR (") + kRun +
+                  QStringLiteral(" AND (EXISTS (SELECT 1 FROM requests r WHERE r.action_id = a.id AND ") +
                   like(plainNumber(QStringLiteral("r.recipient"))) +
                   QStringLiteral(") OR EXISTS (SELECT 1 FROM entries e WHERE e.action_id = a.id AND ") +
-                  like(plainNumber(QStringLiteral("e.number"))) + QLatin1Char(')'),
+                  like(plainNumber(QStringLiteral("e.number"))) + QStringLiteral(")))"),
               {n, n, n});
     }
     if (!state.isEmpty()) {

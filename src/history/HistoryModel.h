@@ -21,7 +21,8 @@ class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum class Level { Actions, Action };
-    static constexpr int kPageRows = 128;
+    // About two screens: a jump anywhere reads one page, rarely two.
+    static constexpr int kPageRows = 64;
 
     explicit HistoryModel(const QSqlDatabase& db, QObject* parent = nullptr);
 

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QShortcut>
@@ -244,10 +245,13 @@ void frmVerlauf::exportShown() {
                       QStringLiteral("Die Datei existiert bereits.\r\nWollen Sie die Datei überschreiben?"),
                       Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
+    // A hundred thousand rows take a second or two.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QByteArray bytes = m_model.csv();
     const HistoryCsv::SaveResult saved =
         bytes.isEmpty() ? HistoryCsv::SaveResult{false, QStringLiteral("Der Verlauf kann nicht gelesen werden.")}
                         : HistoryCsv::save(path, bytes);
+    QGuiApplication::restoreOverrideCursor();
     if (!saved.ok)
         Prompts::show(Prompts::Icon::Error, Product::productName(), HistoryCsv::failureText(saved));
 }
