@@ -11,11 +11,14 @@
 #include "platform/Prompts.h"
 
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +36,18 @@ QString startedText(const HistoryQuery::Action& a) {
 
 bool isMass(const HistoryQuery::Action& a) {
     return a.kind == QLatin1String("mass");
+}
+
+// A typical value per column, for widths that fit without measuring rows.
+QStringList samples(HistoryModel::Level level) {
+    if (level == HistoryModel::Level::Actions)
+        return {QStringLiteral("00.00.0000 00:00:00"), QStringLiteral("Massenversand"), QStringLiteral("Abgeschlossen"),
+                QStringLiteral("00491701234567"), QStringLiteral("Vorname Name"), QStringLiteral("00000"),
+                QStringLiteral("00000"), QStringLiteral("00000"), QStringLiteral("00000"), QStringLiteral("00000"),
+                QStringLiteral("00000"), QString()};
+    return {QStringLiteral("00000"), QStringLiteral("00"), QStringLiteral("00.00.0000 00:00:00"),
+            QStringLiteral("00491701234567"), QStringLiteral("Vorname Name"), QStringLiteral("Nicht gesendet"),
+            QStringLiteral("000"), QStringLiteral("Die SMS wurde erfolgreich"), QString()};
 }
 
 } // namespace
@@ -182,9 +197,21 @@ void frmVerlauf::showResult(bool ok, qint64 keepKey) {
     if (ok && !m_model.filter().isEmpty())
         where += QStringLiteral(", gefiltert");
     m_ui->lblOrt->setText(where);
+    fitColumns();
     const int keep = keepKey != 0 ? m_model.rowOf(keepKey) : -1;
     selectRow(keep >= 0 ? keep : 0);
     updateControls();
+}
+
+void frmVerlauf::fitColumns() {
+    QHeaderView* header = m_ui->lvVerlauf->horizontalHeader();
+    const QFontMetrics rows(m_ui->lvVerlauf->font());
+    const QFontMetrics heads(header->font());
+    const QStringList sample = samples(m_model.level());
+    for (int c = 0; c + 1 < m_model.columnCount() && c < sample.size(); ++c) {
+        const int head = heads.horizontalAdvance(m_model.headerData(c, Qt::Horizontal).toString());
+        header->resizeSection(c, std::max(head, rows.horizontalAdvance(sample.at(c))) + 3 * heads.averageCharWidth());
+    }
 }
 
 void frmVerlauf::selectRow(int row) {

@@ -52,6 +52,7 @@ private:
     void applyFilter();
     void showResult(bool ok, qint64 keepKey);
     void selectRow(int row);
+    void fitColumns();
     void updateControls();
     void clearFilter();
     // The action the buttons act on: the one open, or the one in the current row.
