@@ -6,6 +6,7 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryLabels.h"
 #include "history/HistoryQuery.h"
+#include "history/JournalErrors.h"
 #include "history/SendJournal.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompts.h"
@@ -183,8 +184,10 @@ void frmVerlauf::showResult(bool ok, qint64 keepKey) {
     const qsizetype rows = m_model.rowCount();
     QString where;
     if (!ok) {
-        where = QStringLiteral("Der Verlauf kann nicht gelesen werden: ") +
-                (m_journal.isOpen() ? m_model.lastError() : m_journal.lastError());
+        const QString why = m_journal.isOpen()             ? m_model.lastError()
+                            : m_journal.lastError().isEmpty() ? JournalErrors::notOpenText()
+                                                              : m_journal.lastError();
+        where = QStringLiteral("Der Verlauf kann nicht gelesen werden: ") + why;
     } else if (m_model.level() == HistoryModel::Level::Actions) {
         where = count(rows) + (rows == 1 ? QStringLiteral(" Sendeaktion") : QStringLiteral(" Sendeaktionen"));
     } else {

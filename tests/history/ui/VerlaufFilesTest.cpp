@@ -2,6 +2,7 @@
 #include "PrintQt.h"
 #include "ScriptedPrompts.h"
 
+#include "history/JournalErrors.h"
 #include "history/ui/frmVerlauf.h"
 
 #include <QComboBox>
@@ -189,4 +190,30 @@ TEST(VerlaufGarbage, AJournalWithGarbageValuesIsShownOpenedAndExportedWithoutCra
     EXPECT_GT(readAll(history.dir.filePath(QStringLiteral("garbage-7.csv"))).size(), huge.size());
     table->setCurrentIndex(m.index(m.rowOf(8), 0));
     EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("cmdErneut"))->isEnabled());
+}
+
+TEST(VerlaufGarbage, AJournalThatCouldNotBeOpenedSaysSoAndOffersNothing) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("kein-ordner")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const bool tried : {false, true}) {
+        SCOPED_TRACE(tried);
+        SendJournal broken(dir.filePath(QStringLiteral("kein-ordner/journal.sqlite")));
+        if (tried) {
+            ASSERT_FALSE(broken.open());
+        }
+        ScriptedPrompts prompts;
+        frmVerlauf window(broken);
+        window.show();
+        EXPECT_EQ(window.model().rowCount(), 0);
+        const QString shown = window.findChild<QLabel*>(QStringLiteral("lblOrt"))->text();
+        EXPECT_EQ(shown, QStringLiteral("Der Verlauf kann nicht gelesen werden: ") +
+                             (tried ? broken.lastError() : JournalErrors::notOpenText()));
+        for (const char* button : {"cmdOeffnen", "cmdText", "cmdExport", "cmdErneut"})
+            EXPECT_FALSE(window.findChild<QPushButton*>(QString::fromLatin1(button))->isEnabled()) << button;
+        window.refresh();
+        window.findChild<QComboBox*>(QStringLiteral("cmbStatus"))->setCurrentIndex(1);
+        EXPECT_TRUE(prompts.messages().isEmpty());
+    }
 }
