@@ -6,9 +6,8 @@ namespace {
 
 // About fifty screens of rows; a page costs a few kilobytes.
 constexpr int kKeptPages = 64;
-// Rows per read while exporting: few statements, and within SQLite's
-// smallest limit of bound values (the action rows bind each key twice).
-constexpr int kExportRows = 400;
+// Rows per read while exporting: few statements of a modest length.
+constexpr int kExportRows = 500;
 
 const QStringList& emptyRow() {
     static const QStringList none;
