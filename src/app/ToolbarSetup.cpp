@@ -23,6 +23,7 @@ void setUpToolbar(Ui::frmMain& ui) {
     setUp(ui.tbTerminversand, QStringLiteral("Terminversand"), QStyle::SP_FileDialogDetailedView);
     setUp(ui.tbMultiSMS, QStringLiteral("MultiSMS"), QStyle::SP_FileDialogListView);
     setUp(ui.tbPhonebook, QStringLiteral("Telefonbuch"), QStyle::SP_DirHomeIcon);
+    setUp(ui.tbVerlauf, QStringLiteral("Verlauf"), QStyle::SP_FileDialogContentsView);
     setUp(ui.tbHelp, QStringLiteral("Hilfe"), QStyle::SP_DialogHelpButton);
     setUp(ui.tbAdmin, QStringLiteral("Webinterface"), QStyle::SP_DriveNetIcon);
     setUp(ui.tbOptions, QString(), QStyle::SP_FileDialogInfoView);

@@ -15,6 +15,7 @@
 #include "config/cOptionen.h"
 #include "config/ui/frmOptionen.h"
 #include "history/SendJournal.h"
+#include "history/ui/frmVerlauf.h"
 #include "lists/clsMRU.h"
 #include "lists/ui/SignatureListController.h"
 #include "mass/ui/MassMode.h"
@@ -135,6 +136,7 @@ void frmMain::composeControllers() {
     });
     connect(u.tbPhonebook, &ToolbarButton::Click, m_phonebook, &PhonebookDock::toggle);
     connect(u.tbHelp, &ToolbarButton::Click, this, &frmMain::showHelp);
+    connect(u.tbVerlauf, &ToolbarButton::Click, this, &frmMain::showHistory);
     connect(u.tbOptions, &ToolbarButton::Click, this, [this] { showOptions(this); });
     // An applied dialog changes what the indicators show; a closed one may have bought credits.
     connect(&OptionsEvents::instance(), &OptionsEvents::applied, m_optionPanels, &OptionPanels::setOptionsBar);
@@ -168,6 +170,27 @@ frmHelp* frmMain::showHelp() {
     m_help->raise();
     m_help->activateWindow();
     return m_help;
+}
+
+frmVerlauf* frmMain::showHistory() {
+    if (!m_history) {
+        m_history = new frmVerlauf(*m_journal, this);
+        m_history->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_history, &frmVerlauf::reuseText, this, [this](const QString& text) {
+            m_ui->txtSMS->setPlainText(text);
+            activateWindow();
+            m_ui->txtSMS->setFocus();
+        });
+        connect(m_history, &frmVerlauf::resendRequested, m_massMode, &MassMode::resend);
+        // A finished send shows up without the user asking for it.
+        connect(m_session, &SendSession::actionEnded, m_history, &frmVerlauf::refresh);
+    } else {
+        m_history->refresh();
+    }
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
+    return m_history;
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -23,6 +23,7 @@ class SignatureListController;
 class TrayController;
 class UpdateNotice;
 class frmHelp;
+class frmVerlauf;
 class clsMRU;
 class frmSplash;
 struct SendContext;
@@ -61,6 +62,8 @@ public:
     // the load stopped there and the window is not to be shown.
     bool quitRequested() const { return m_quitRequested; }
     frmHelp* showHelp();
+    // "Verlauf": the journal's window, one at a time.
+    frmVerlauf* showHistory();
 
     void restoreWindowPosition();
     void saveWindowPosition();
@@ -104,6 +107,7 @@ private:
     PhonebookDock* m_phonebook = nullptr;
     UpdateNotice* m_updateNotice = nullptr;
     QPointer<frmHelp> m_help;
+    QPointer<frmVerlauf> m_history;
     bool m_quitRequested = false;
     QPointer<QWidget> m_massWindow;
     QPointer<QWidget> m_phonebookWindow;
