@@ -19,6 +19,7 @@ struct Row {
     bool cOptionen::*flag = nullptr;
     bool flagDefault = false;
     bool isInfoVersion = false;
+    int cOptionen::*count = nullptr;
 };
 
 Row textRow(const char* name, QString cOptionen::*m) { return Row{name, m, nullptr, false, false}; }
@@ -63,6 +64,7 @@ const std::vector<Row>& rows() {
         textRow("webProxyUserName", &cOptionen::WebProxyUserName),
         textRow("webProxyUserPasswd", &cOptionen::WebProxyUserPasswd),
         boolRow("pushEnabled", &cOptionen::isPushEnabled, true),
+        Row{"parallelTransfers", nullptr, nullptr, false, false, &cOptionen::parallelTransfers},
     };
     return table;
 }
@@ -81,6 +83,16 @@ std::unique_ptr<cOptionen>& instance() {
     return slot;
 }
 
+// Missing, not a number or out of range: the default, so a hand-edited value
+// can neither stop runs (0) nor open more connections than the service takes.
+int parseParallel(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < cOptionen::kMinParallel || value > cOptionen::kMaxParallel)
+        return cOptionen::kDefaultParallel;
+    return value;
+}
+
 } // namespace
 
 QString settingsKey() { return QString::fromUtf16(kSettingsKey); }
@@ -93,6 +105,8 @@ void cOptionen::load() {
         const QString name = QString::fromLatin1(row.valueName);
         if (row.isInfoVersion)
             InfoVersion = parseInfoVersion(ToolRegistry::getString(key, name));
+        else if (row.count)
+            this->*row.count = parseParallel(ToolRegistry::getString(key, name));
         else if (row.flag)
             this->*row.flag = ToolRegistry::getBool(key, name, row.flagDefault);
         else
@@ -136,6 +150,8 @@ bool cOptionen::save() const {
         const QString name = QString::fromLatin1(row.valueName);
         if (row.isInfoVersion)
             ToolRegistry::setString(key, name, QString::number(InfoVersion));
+        else if (row.count)
+            ToolRegistry::setString(key, name, QString::number(this->*row.count));
         else if (row.flag)
             ToolRegistry::setBool(key, name, this->*row.flag);
         else if (row.text == &cOptionen::kennwort)
