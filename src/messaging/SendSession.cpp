@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -20,6 +21,7 @@ constexpr int kChunkSize = 1024;
 
 SendSession::SendSession(QObject* parent) : QObject(parent), m_iNet(new Transfer(this)) {
     m_tm.setInterval(m_sendTimeoutMs);
+    m_lanes.append(Lane{m_iNet, std::nullopt});
     connect(m_iNet, &Transfer::stateChanged, this, &SendSession::onStateChanged);
     connect(&m_tm, &QTimer::timeout, this, &SendSession::onTimeout);
 }
@@ -47,7 +49,29 @@ QString SendSession::runStoppedText(const QString& why) {
 }
 
 bool SendSession::isIdle() const {
-    return m_queue.isEmpty() && !m_inFlight && !m_iNet->stillExecuting();
+    if (!m_queue.isEmpty())
+        return false;
+    return std::none_of(m_lanes.cbegin(), m_lanes.cend(),
+                        [](const Lane& l) { return l.flight || l.transfer->stillExecuting(); });
+}
+
+int SendSession::flightsUnderWay() const {
+    return int(std::count_if(m_lanes.cbegin(), m_lanes.cend(), [](const Lane& l) { return l.flight.has_value(); }));
+}
+
+bool SendSession::runHasRoom() const {
+    // Recipients under way or waiting, each counted once: a split text's
+    // later parts wait for its earlier ones, not for a free place.
+    QList<int> entries;
+    for (const Lane& l : m_lanes) {
+        if (l.flight && !entries.contains(l.flight->entry))
+            entries.append(l.flight->entry);
+    }
+    for (const Pending& p : m_queue) {
+        if (!entries.contains(p.flight.entry))
+            entries.append(p.flight.entry);
+    }
+    return entries.size() < m_run.window;
 }
 
 void SendSession::beginAction(const Action& action, bool mass) {
@@ -188,7 +212,7 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     const cOptionen& o = options();
     if (o.xmlIsServerUsed) {
         const qint64 key = recordRequest(entry, part, recipient, name, text);
-        const Flight flight{m_action, recipient, m_mass, key, m_actionKey};
+        const Flight flight{m_action, recipient, m_mass, key, m_actionKey, entry};
         if (!mayHandOver(key)) {
             endWithoutSending(flight);
             emit busyChanged(false);
@@ -244,20 +268,69 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     // queue keeps the parts of a text and the entries of a run in order.
     const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
     const qint64 key = recordRequest(entry, part, recipient, name, text);
-    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey}});
+    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey, entry}});
     pump();
     return true;
 }
 
+bool SendSession::mayGoNow(const Pending& pending) const {
+    const int underWay = flightsUnderWay();
+    if (!pending.flight.mass)
+        return underWay == 0;
+    if (underWay >= m_run.window)
+        return false;
+    // The parts of one recipient go one after the other.
+    return std::none_of(m_lanes.cbegin(), m_lanes.cend(), [&](const Lane& l) {
+        return l.flight && l.flight->mass && l.flight->entry == pending.flight.entry;
+    });
+}
+
+SendSession::Lane* SendSession::freeLane(bool mass) {
+    for (Lane& l : m_lanes) {
+        if (!l.flight && !l.transfer->stillExecuting())
+            return &l;
+        if (!mass)
+            return nullptr; // one request at a time goes through iNet
+    }
+    if (m_lanes.size() >= m_run.window)
+        return nullptr;
+    auto* t = new Transfer(this);
+    connect(t, &Transfer::stateChanged, this, [this, t](int state) { onLaneStateChanged(t, state); });
+    m_lanes.append(Lane{t, std::nullopt});
+    return &m_lanes.last();
+}
+
 void SendSession::pump() {
-    while (!m_inFlight && !m_queue.isEmpty() && !m_iNet->stillExecuting()) {
-        Pending next = m_queue.dequeue();
+    while (!m_queue.isEmpty()) {
+        // The first request that may go: a later recipient may pass one whose
+        // earlier part is still under way, never one of its own parts.
+        qsizetype pick = -1;
+        for (qsizetype i = 0; i < m_queue.size(); ++i) {
+            if (mayGoNow(m_queue.at(i))) {
+                pick = i;
+                break;
+            }
+            if (!m_queue.at(i).flight.mass || flightsUnderWay() >= m_run.window)
+                break;
+        }
+        if (pick < 0)
+            return;
+        Lane* lane = freeLane(m_queue.at(pick).flight.mass);
+        if (!lane)
+            return;
+        Pending next = m_queue.takeAt(pick);
         if (!mayHandOver(next.flight.key)) {
             endWithoutSending(next.flight);
             continue;
         }
-        m_inFlight = std::move(next.flight);
-        m_iNet->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
+        if (lane->transfer != m_iNet) {
+            // The run's other components go as iNet does, also after a
+            // change of the proxy settings during the run.
+            lane->transfer->setProxySettings(m_iNet->accessType(), m_iNet->proxy());
+            lane->transfer->setTimeoutMs(m_iNet->timeoutMs());
+        }
+        lane->flight = std::move(next.flight);
+        lane->transfer->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
     }
 }
 
@@ -276,24 +349,38 @@ void SendSession::endWithoutSending(const Flight& flight) {
 }
 
 void SendSession::onStateChanged(int state) {
-    if (!m_inFlight)
+    onLaneStateChanged(m_iNet, state);
+}
+
+void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
+    const auto laneOf = [this, transfer]() -> Lane* {
+        for (Lane& l : m_lanes) {
+            if (l.transfer == transfer)
+                return &l;
+        }
+        return nullptr;
+    };
+    if (Lane* lane = laneOf(); !lane || !lane->flight)
         return;
     QString response;
-    const int status = m_iNet->lastStatus();
-    const bool beforeSending = m_iNet->lastFailedBeforeSending();
+    const int status = transfer->lastStatus();
+    const bool beforeSending = transfer->lastFailedBeforeSending();
     if (state == Transfer::StateResponseComplete) {
         // The request stays "in flight" while its reply is read: a send
         // started from the events run here waits in the queue and cannot
         // replace the response being read.
         const QPointer<SendSession> alive(this);
-        for (QString chunk = m_iNet->getChunk(kChunkSize); !chunk.isEmpty(); chunk = m_iNet->getChunk(kChunkSize)) {
+        for (QString chunk = transfer->getChunk(kChunkSize); !chunk.isEmpty(); chunk = transfer->getChunk(kChunkSize)) {
             response += chunk;
             QCoreApplication::processEvents();
             if (!alive)
                 return; // the owner went meanwhile
         }
     }
-    const Flight flight = *std::exchange(m_inFlight, std::nullopt);
+    Lane* lane = laneOf(); // the lanes may have grown while the reply was read
+    if (!lane || !lane->flight)
+        return;
+    const Flight flight = *std::exchange(lane->flight, std::nullopt);
     const SendOutcome::Ending ending{state == Transfer::StateResponseComplete, response, status, beforeSending};
     const SendOutcome::Kind kind = SendOutcome::classify(ending);
     if (flight.mass) {
@@ -316,8 +403,14 @@ void SendSession::onStateChanged(int state) {
     }
     const QPointer<SendSession> alive(this);
     pump();
-    if (!alive || !isIdle())
+    if (!alive)
         return;
+    if (!isIdle()) {
+        // A run with room for more walks on before every request is in.
+        if (m_run.active && m_run.waitingForIdle && runHasRoom())
+            onIdleForRun();
+        return;
+    }
     emit idle();
     if (!alive)
         return;
@@ -399,6 +492,8 @@ bool SendSession::startRun(const QList<SendRules::MassEntry>& snapshot, const QL
     m_run.active = true;
     m_run.entries = snapshot;
     m_run.places = places;
+    const int window = m_window == kWindowFromOptions ? options().parallelTransfers : m_window;
+    m_run.window = std::clamp(window, cOptionen::kMinParallel, cOptionen::kMaxParallel);
     emit runStarted(SendRules::massProgressMaximum(int(places.size())));
     step();
     return true;
@@ -440,8 +535,11 @@ void SendSession::step() {
         if (!alive)
             return;
         if (!m_run.cancelled) {
-            // One entry per turn of the event loop: its reply (or, with the
-            // company server, nothing) moves the run on.
+            // Up to the run's window of entries under way; past it, a reply
+            // (or, with the company server, the next turn of the event loop)
+            // moves the run on.
+            if (!isIdle() && runHasRoom())
+                continue;
             if (isIdle())
                 QTimer::singleShot(0, this, &SendSession::step);
             else

@@ -64,6 +64,7 @@ void HttpWorker::start(Request request, Done done) {
         m_done = std::move(done);
         m_busy = true;
         m_aborted = false;
+        m_headStatus = 0;
     }
     m_wake.notify_one();
 }
@@ -134,8 +135,9 @@ HttpWorker::Result HttpWorker::run(const Request& r) {
         req.headers.emplace(name, value);
     req.body = r.body;
     int status = 0;
-    req.response_handler = [&status](const httplib::Response& head) {
+    req.response_handler = [this, &status](const httplib::Response& head) {
         status = head.status;
+        m_headStatus = head.status;
         return true;
     };
     httplib::Response res;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -52,6 +53,10 @@ public:
     void start(Request request, Done done);
     // Breaks off the request under way: its callback reports a failure.
     void abort();
+    // The status of the answer to the request under way once its head has
+    // come (0 before): a request given up at its deadline says whether an
+    // answer had begun.
+    int statusSoFar() const { return m_headStatus.load(); }
 
 private:
     struct Connection;
@@ -65,6 +70,7 @@ private:
     bool m_stopping = false;
     bool m_busy = false;
     bool m_aborted = false;
+    std::atomic<int> m_headStatus{0};
     std::unique_ptr<Request> m_next;
     Done m_done;
     Connection* m_current = nullptr;

@@ -176,8 +176,9 @@ QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
         return {};
     // Given up (deadline, owner going, application quitting): no answer.
     if (interrupted || !call->done) {
+        const int status = worker.statusSoFar();
         worker.abort();
-        noteFailure(0, false);
+        noteFailure(interrupted ? 0 : status, false);
         return {};
     }
     const HttpWorker::Result& r = call->result;
@@ -264,6 +265,7 @@ void Transfer::onAsyncDeadline() {
         return;
     // The worker breaks the request off; its late result is dropped. The
     // failure is told now, whatever the worker still has to unwind.
+    const int status = m_asyncWorker ? m_asyncWorker->statusSoFar() : 0;
     if (m_asyncWorker)
         m_asyncWorker->abort();
     ++m_asyncSerial;
@@ -271,7 +273,7 @@ void Transfer::onAsyncDeadline() {
     m_asyncWorker = nullptr;
     m_response.clear();
     m_readPos = 0;
-    noteFailure(0, false);
+    noteFailure(status, false);
     emit stateChanged(StateRequestFailed);
 }
 
