@@ -4,7 +4,10 @@
 #include "platform/TransferFailure.h"
 #include "platform/WaitGuard.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
+#include <QMutex>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QUrl>
@@ -19,6 +22,34 @@ QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
 
 namespace {
 
+// The desktop's proxy settings for the origin of url. Asking for them goes
+// through the desktop's proxy library on a thread of its own and cost more
+// than a whole request on loopback, so an answer is kept for a few seconds:
+// a change of the desktop's settings reaches new requests soon, and a run
+// does not ask once per message.
+QList<QNetworkProxy> systemProxiesFor(const QUrl& url) {
+    struct Answer {
+        QList<QNetworkProxy> proxies;
+        QElapsedTimer age;
+    };
+    constexpr qint64 kKeepMs = 5000;
+    static QMutex mutex;
+    static QHash<QString, Answer> answers;
+    const QString origin = url.scheme() + QLatin1Char('|') + url.host() + QLatin1Char('|') + QString::number(url.port());
+    {
+        const QMutexLocker lock(&mutex);
+        const auto it = answers.constFind(origin);
+        if (it != answers.constEnd() && it->age.isValid() && it->age.elapsed() < kKeepMs)
+            return it->proxies;
+    }
+    Answer fresh;
+    fresh.proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    fresh.age.start();
+    const QMutexLocker lock(&mutex);
+    answers.insert(origin, fresh);
+    return fresh.proxies;
+}
+
 // The proxy a request to url goes through under the given settings: empty
 // host for none.
 void proxyFor(int accessType, const QString& proxyText, const QUrl& url, HttpWorker::Request& r) {
@@ -32,9 +63,7 @@ void proxyFor(int accessType, const QString& proxyText, const QUrl& url, HttpWor
         return;
     }
     default: {
-        // The desktop's own proxy settings, asked afresh for every request.
-        const QList<QNetworkProxy> found = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
-        for (const QNetworkProxy& p : found) {
+        for (const QNetworkProxy& p : systemProxiesFor(url)) {
             if (p.type() == QNetworkProxy::HttpProxy) {
                 r.proxyHost = p.hostName().toStdString();
                 r.proxyPort = p.port();
