@@ -8,6 +8,7 @@
 #include "config/Colours.h"
 #include "config/cOptionen.h"
 #include "widgets/ColourPalette.h"
+#include "app/OptionsDialog.h"
 #include "config/ui/frmOptionen.h"
 #include "outlook/OutlookAddin.h"
 #include "outlook/ui/OutlookSection.h"
@@ -39,6 +40,7 @@ class OptionenUi : public ::testing::Test {
 protected:
     frmOptionen& open() {
         dialog = std::make_unique<frmOptionen>();
+        hostOutlookSection(*dialog);
         dialog->load();
         dialog->show();
         return *dialog;
@@ -113,9 +115,9 @@ TEST_F(OptionenUi, EveryPageShowsTheStoredValuesAndCancelKeepsThemAll) {
     EXPECT_TRUE(ui().optProxyNone->isChecked());
     EXPECT_FALSE(ui().txtProxy->isEnabled());
     EXPECT_EQ(ui().txtProxy->text() + ui().txtPort->text(), QStringLiteral("proxy.alt8080"));
-    EXPECT_EQ(dialog->outlook().findChild<QLineEdit*>(QStringLiteral("txtOutlookProfile"))->text(),
+    EXPECT_EQ(dialog->hostedSection()->findChild<QLineEdit*>(QStringLiteral("txtOutlookProfile"))->text(),
               QStringLiteral("Privat"));
-    EXPECT_EQ(dialog->outlook().findChild<QLineEdit*>(QStringLiteral("txtOutlookContacts"))->text(),
+    EXPECT_EQ(dialog->hostedSection()->findChild<QLineEdit*>(QStringLiteral("txtOutlookContacts"))->text(),
               QStringLiteral("Kontakte"));
     EXPECT_FALSE(ui().cmdUebernehmen->isEnabled());
     EXPECT_EQ(dialog->currentPage(), frmOptionen::Kontodaten);
@@ -364,9 +366,9 @@ TEST_F(OptionenUi, PageEntriesSwitchAndHighlight) {
     EXPECT_EQ(dialog->entry(frmOptionen::Server)->themedBackColor(), highlight);
     EXPECT_EQ(dialog->entry(frmOptionen::Kontodaten)->themedBackColor(), QColor(Qt::white));
     emit dialog->entry(frmOptionen::Outlook)->Click();
-    EXPECT_TRUE(dialog->outlook().isVisible());
+    EXPECT_TRUE(dialog->hostedSection()->isVisible());
     emit dialog->entry(frmOptionen::Proxy)->Click();
-    EXPECT_FALSE(dialog->outlook().isVisible());
+    EXPECT_FALSE(dialog->hostedSection()->isVisible());
     EXPECT_TRUE(ui().lblProxyHinweis->isVisible());
 }
 
@@ -381,7 +383,7 @@ TEST_F(OptionenUi, OutlookSectionThroughItsButtons) {
     outlook.setProfile(QStringLiteral("Büro"));
     open();
     emit dialog->entry(frmOptionen::Outlook)->Click();
-    auto* section = &dialog->outlook();
+    auto* section = dialog->hostedSection();
     auto button = [&](const char* name) {
         return section->findChild<QPushButton*>(QString::fromLatin1(name));
     };
