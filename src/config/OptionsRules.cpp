@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -220,6 +222,7 @@ OptionsForm formFromSettings(const cOptionen& o) {
     f.reply = o.isAntwortEnabled && !o.isAbsenderkennung;
     f.push = o.isPushEnabled;
     f.controlEmail = o.isControlEmail;
+    f.parallelTransfers = o.parallelTransfers;
 
     f.useServer = o.xmlIsServerUsed;
     // Two option buttons: the own account, set after the group one, wins a
@@ -255,6 +258,7 @@ void copyFields(const OptionsForm& f, cOptionen& o) {
     o.isAntwortEnabled = f.reply;
     o.isPushEnabled = f.push;
     o.isControlEmail = f.controlEmail;
+    o.parallelTransfers = std::clamp(f.parallelTransfers, cOptionen::kMinParallel, cOptionen::kMaxParallel);
     o.ContactEntryID = f.contactEntryId;
     o.ContactStoreID = f.contactStoreId;
     o.ContactFolderName = f.contactFolderName;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/cOptionen.h"
+
 #include <QString>
 
 class cOptionen;
@@ -115,6 +117,7 @@ struct OptionsForm {
     bool reply = false;
     bool push = false;
     bool controlEmail = false;
+    int parallelTransfers = cOptionen::kDefaultParallel; // a mass run's requests under way
 
     bool useServer = false;
     bool groupBooking = false;
