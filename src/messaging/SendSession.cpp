@@ -10,6 +10,8 @@
 #include "server/xmlServer.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <algorithm>
@@ -17,6 +19,23 @@
 
 namespace {
 constexpr int kChunkSize = 1024;
+
+// The stamp of a run's log lines. Reading the clock as local time looks up
+// the time zone every time, which cost a fifth of a run's own work per
+// message; the stamp shows whole seconds, so it is made once per second and
+// kept while the monotonic clock says the same second still runs.
+QString runStamp() {
+    static QString stamp;
+    static QElapsedTimer since;
+    static qint64 keepMs = 0;
+    if (!since.isValid() || since.elapsed() >= keepMs) {
+        const QDateTime now = QDateTime::currentDateTime();
+        stamp = GatewayReply::logStamp(now);
+        keepMs = 1000 - now.time().msec();
+        since.start();
+    }
+    return stamp;
+}
 } // namespace
 
 SendSession::SendSession(QObject* parent) : QObject(parent), m_iNet(new Transfer(this)) {
@@ -338,7 +357,7 @@ void SendSession::endWithoutSending(const Flight& flight) {
     // Its bytes never left: not sent, and said so like any other outcome.
     const SendOutcome::Ending ending{false, QString(), 0, true};
     if (flight.mass) {
-        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, runStamp()))
             emit runLogLine(line);
         if (m_run.active)
             m_run.counts.add(SendOutcome::Kind::NotSent);
@@ -370,8 +389,13 @@ void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
         // started from the events run here waits in the queue and cannot
         // replace the response being read.
         const QPointer<SendSession> alive(this);
-        for (QString chunk = transfer->getChunk(kChunkSize); !chunk.isEmpty(); chunk = transfer->getChunk(kChunkSize)) {
+        // Window events run between the pieces of a long reply; after the
+        // last piece they run once the next request is out, not before it.
+        for (QString chunk = transfer->getChunk(kChunkSize); !chunk.isEmpty();) {
             response += chunk;
+            chunk = transfer->getChunk(kChunkSize);
+            if (chunk.isEmpty())
+                break;
             QCoreApplication::processEvents();
             if (!alive)
                 return; // the owner went meanwhile
@@ -386,7 +410,7 @@ void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
     if (flight.mass) {
         // In a run nobody waits for a time-out box: the log says what became
         // of the entry, and an unanswered one is not called unsent.
-        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, runStamp()))
             emit runLogLine(line);
         if (m_run.active)
             m_run.counts.add(kind);

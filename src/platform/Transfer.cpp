@@ -121,25 +121,57 @@ void Transfer::noteFailure(int status, bool beforeSending) {
     m_lastFailedBeforeSending = beforeSending;
 }
 
+namespace {
+
+// An address taken apart for a request. A run sends every message to the
+// same address: it is parsed once, not once per message.
+struct Target {
+    QUrl url;
+    bool usable = false;
+    std::string scheme;
+    std::string host;
+    int port = 0;
+    std::string target;
+};
+
+const Target& targetOf(const QString& address) {
+    thread_local QString lastAddress;
+    thread_local Target last;
+    if (address == lastAddress && last.url.isValid())
+        return last;
+    Target t;
+    t.url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
+    const QString scheme = t.url.scheme().toLower();
+    t.usable = t.url.isValid() && !t.url.host().isEmpty() &&
+               (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    t.scheme = scheme.toStdString();
+    t.host = t.url.host(QUrl::FullyEncoded).toStdString();
+    t.port = t.url.port(scheme == QLatin1String("https") ? 443 : 80);
+    QByteArray path = t.url.path(QUrl::FullyEncoded).toUtf8();
+    if (path.isEmpty())
+        path = "/";
+    if (t.url.hasQuery())
+        path += '?' + t.url.query(QUrl::FullyEncoded).toUtf8();
+    t.target = path.toStdString();
+    lastAddress = address;
+    last = std::move(t);
+    return last;
+}
+
+} // namespace
+
 bool Transfer::prepare(const QString& url, const QString& method, const QByteArray& body,
                        const QStringList& headerLines, HttpWorker::Request& r) {
-    const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
-    const QString scheme = parsed.scheme().toLower();
-    if (!parsed.isValid() || parsed.host().isEmpty() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    const Target& t = targetOf(url);
+    if (!t.usable) {
         noteFailure(0, true);
         return false;
     }
     r.method = method.toStdString();
-    r.scheme = scheme.toStdString();
-    r.host = parsed.host(QUrl::FullyEncoded).toStdString();
-    r.port = parsed.port(scheme == QLatin1String("https") ? 443 : 80);
-    QByteArray target = parsed.path(QUrl::FullyEncoded).toUtf8();
-    if (target.isEmpty())
-        target = "/";
-    if (parsed.hasQuery())
-        target += '?' + parsed.query(QUrl::FullyEncoded).toUtf8();
-    r.target = target.toStdString();
+    r.scheme = t.scheme;
+    r.host = t.host;
+    r.port = t.port;
+    r.target = t.target;
     r.body = body.toStdString();
     r.headers.emplace_back("User-Agent", "Velvox/3.0.99");
     // The service's replies are a few hundred bytes; asking for them
@@ -153,7 +185,7 @@ bool Transfer::prepare(const QString& url, const QString& method, const QByteArr
         r.headers.emplace_back(line.left(colon).trimmed().toStdString(), line.mid(colon + 1).trimmed().toStdString());
     }
     r.timeoutMs = m_timeoutMs;
-    proxyFor(m_accessType, m_proxyText, parsed, r);
+    proxyFor(m_accessType, m_proxyText, t.url, r);
     return true;
 }
 
