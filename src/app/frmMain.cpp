@@ -103,6 +103,8 @@ void frmMain::composeControllers() {
                                  *m_context, *m_header, this);
     m_session = new SendSession(this);
     m_session->setRecord(m_journal.get());
+    // A mass run keeps as many requests under way as the options say.
+    m_session->setWindow(SendSession::kWindowFromOptions);
     m_credits = new CreditDisplay(u.lblCredits, u.lblBuyCredits, *m_context, this);
     m_optionPanels = new OptionPanels(u.optionsBar, this);
     m_signatures = new SignatureListController(

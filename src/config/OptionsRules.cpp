@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -221,6 +223,7 @@ OptionsForm formFromSettings(const cOptionen& o) {
     f.push = o.isPushEnabled;
     f.controlEmail = o.isControlEmail;
     f.journalKeepDays = o.journalKeepDays;
+    f.parallelTransfers = o.parallelTransfers;
 
     f.useServer = o.xmlIsServerUsed;
     // Two option buttons: the own account, set after the group one, wins a
@@ -257,6 +260,7 @@ void copyFields(const OptionsForm& f, cOptionen& o) {
     o.isPushEnabled = f.push;
     o.isControlEmail = f.controlEmail;
     o.journalKeepDays = f.journalKeepDays;
+    o.parallelTransfers = std::clamp(f.parallelTransfers, cOptionen::kMinParallel, cOptionen::kMaxParallel);
     o.ContactEntryID = f.contactEntryId;
     o.ContactStoreID = f.contactStoreId;
     o.ContactFolderName = f.contactFolderName;

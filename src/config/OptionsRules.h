@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/cOptionen.h"
+
 #include <QString>
 
 class cOptionen;
@@ -116,6 +118,7 @@ struct OptionsForm {
     bool push = false;
     bool controlEmail = false;
     int journalKeepDays = 365;
+    int parallelTransfers = cOptionen::kDefaultParallel; // a mass run's requests under way
 
     bool useServer = false;
     bool groupBooking = false;

@@ -78,6 +78,10 @@ const std::vector<Row>& rows() {
         textRow("webProxyUserPasswd", &cOptionen::WebProxyUserPasswd),
         numberRow("journalKeepDays", &cOptionen::journalKeepDays, 365, 1, 36500),
         boolRow("pushEnabled", &cOptionen::isPushEnabled, true),
+        // Missing, not a number or out of range: the default, so a hand-edited
+        // value can neither stop runs (0) nor open more connections than the service takes.
+        numberRow("parallelTransfers", &cOptionen::parallelTransfers, cOptionen::kDefaultParallel,
+                  cOptionen::kMinParallel, cOptionen::kMaxParallel),
     };
     return table;
 }

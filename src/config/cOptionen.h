@@ -51,6 +51,12 @@ public:
     bool isPushEnabled = true;
     // How many days the send journal keeps an ended action.
     int journalKeepDays = 365;
+    // "Gleichzeitige Übertragungen": how many requests a mass run keeps under
+    // way at once (kMinParallel..kMaxParallel); 1 sends one after the other.
+    static constexpr int kMinParallel = 1;
+    static constexpr int kMaxParallel = 8;
+    static constexpr int kDefaultParallel = 4;
+    int parallelTransfers = kDefaultParallel;
 
 private:
     // The keychain entry as last read or written: the password lives there

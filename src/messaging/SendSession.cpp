@@ -10,16 +10,37 @@
 #include "server/xmlServer.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QPointer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 constexpr int kChunkSize = 1024;
+
+// The stamp of a run's log lines. Reading the clock as local time looks up
+// the time zone every time, which cost a fifth of a run's own work per
+// message; the stamp shows whole seconds, so it is made once per second and
+// kept while the monotonic clock says the same second still runs.
+QString runStamp() {
+    static QString stamp;
+    static QElapsedTimer since;
+    static qint64 keepMs = 0;
+    if (!since.isValid() || since.elapsed() >= keepMs) {
+        const QDateTime now = QDateTime::currentDateTime();
+        stamp = GatewayReply::logStamp(now);
+        keepMs = 1000 - now.time().msec();
+        since.start();
+    }
+    return stamp;
+}
 } // namespace
 
 SendSession::SendSession(QObject* parent) : QObject(parent), m_iNet(new Transfer(this)) {
     m_tm.setInterval(m_sendTimeoutMs);
+    m_lanes.append(Lane{m_iNet, std::nullopt});
     connect(m_iNet, &Transfer::stateChanged, this, &SendSession::onStateChanged);
     connect(&m_tm, &QTimer::timeout, this, &SendSession::onTimeout);
 }
@@ -47,7 +68,10 @@ QString SendSession::runStoppedText(const QString& why) {
 }
 
 bool SendSession::isIdle() const {
-    return m_queue.isEmpty() && !m_inFlight && !m_iNet->stillExecuting();
+    if (!m_queue.isEmpty())
+        return false;
+    return std::none_of(m_lanes.cbegin(), m_lanes.cend(),
+                        [](const Lane& l) { return l.flight || l.transfer->stillExecuting(); });
 }
 
 void SendSession::beginAction(const Action& action, bool mass) {
@@ -191,7 +215,7 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     if (o.xmlIsServerUsed) {
         const qint64 key = recordRequest(entry, part, recipient, name, text);
         ++m_outstanding[m_serial];
-        const Flight flight{m_action, recipient, m_mass, key, m_actionKey, m_serial};
+        const Flight flight{m_action, recipient, m_mass, key, m_actionKey, m_serial, entry};
         if (!mayHandOver(key)) {
             endWithoutSending(flight);
             emit busyChanged(false);
@@ -248,20 +272,43 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     const QString url = m_action.schedule ? urlStore().getCronSMS() : urlStore().getSendSMS();
     const qint64 key = recordRequest(entry, part, recipient, name, text);
     ++m_outstanding[m_serial];
-    m_queue.enqueue({url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey, m_serial}});
+    m_queue.enqueue(
+        {url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey, m_serial, entry}});
     pump();
     return true;
 }
 
 void SendSession::pump() {
-    while (!m_inFlight && !m_queue.isEmpty() && !m_iNet->stillExecuting()) {
-        Pending next = m_queue.dequeue();
+    while (!m_queue.isEmpty()) {
+        // The first request that may go: a later recipient may pass one whose
+        // earlier part is still under way, never one of its own parts.
+        qsizetype pick = -1;
+        for (qsizetype i = 0; i < m_queue.size(); ++i) {
+            if (mayGoNow(m_queue.at(i))) {
+                pick = i;
+                break;
+            }
+            if (!m_queue.at(i).flight.mass || flightsUnderWay() >= m_run.window)
+                break;
+        }
+        if (pick < 0)
+            return;
+        Lane* lane = freeLane(m_queue.at(pick).flight.mass);
+        if (!lane)
+            return;
+        Pending next = m_queue.takeAt(pick);
         if (!mayHandOver(next.flight.key)) {
             endWithoutSending(next.flight);
             continue;
         }
-        m_inFlight = std::move(next.flight);
-        m_iNet->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
+        if (lane->transfer != m_iNet) {
+            // The run's other components go as iNet does, also after a
+            // change of the proxy settings during the run.
+            lane->transfer->setProxySettings(m_iNet->accessType(), m_iNet->proxy());
+            lane->transfer->setTimeoutMs(m_iNet->timeoutMs());
+        }
+        lane->flight = std::move(next.flight);
+        lane->transfer->execute(next.url, QStringLiteral("POST"), next.body, {GatewayRequest::contentTypeHeader()});
     }
 }
 
@@ -269,7 +316,7 @@ void SendSession::endWithoutSending(const Flight& flight) {
     // Its bytes never left: not sent, and said so like any other outcome.
     const SendOutcome::Ending ending{false, QString(), 0, true};
     if (flight.mass) {
-        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, runStamp()))
             emit runLogLine(line);
         if (m_run.active)
             m_run.counts.add(SendOutcome::Kind::NotSent);
@@ -280,30 +327,49 @@ void SendSession::endWithoutSending(const Flight& flight) {
 }
 
 void SendSession::onStateChanged(int state) {
-    if (!m_inFlight)
+    onLaneStateChanged(m_iNet, state);
+}
+
+void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
+    const auto laneOf = [this, transfer]() -> Lane* {
+        for (Lane& l : m_lanes) {
+            if (l.transfer == transfer)
+                return &l;
+        }
+        return nullptr;
+    };
+    if (Lane* lane = laneOf(); !lane || !lane->flight)
         return;
     QString response;
-    const int status = m_iNet->lastStatus();
-    const bool beforeSending = m_iNet->lastFailedBeforeSending();
+    const int status = transfer->lastStatus();
+    const bool beforeSending = transfer->lastFailedBeforeSending();
     if (state == Transfer::StateResponseComplete) {
         // The request stays "in flight" while its reply is read: a send
         // started from the events run here waits in the queue and cannot
         // replace the response being read.
         const QPointer<SendSession> alive(this);
-        for (QString chunk = m_iNet->getChunk(kChunkSize); !chunk.isEmpty(); chunk = m_iNet->getChunk(kChunkSize)) {
+        // Window events run between the pieces of a long reply; after the
+        // last piece they run once the next request is out, not before it.
+        for (QString chunk = transfer->getChunk(kChunkSize); !chunk.isEmpty();) {
             response += chunk;
+            chunk = transfer->getChunk(kChunkSize);
+            if (chunk.isEmpty())
+                break;
             QCoreApplication::processEvents();
             if (!alive)
                 return; // the owner went meanwhile
         }
     }
-    const Flight flight = *std::exchange(m_inFlight, std::nullopt);
+    Lane* lane = laneOf(); // the lanes may have grown while the reply was read
+    if (!lane || !lane->flight)
+        return;
+    const Flight flight = *std::exchange(lane->flight, std::nullopt);
     const SendOutcome::Ending ending{state == Transfer::StateResponseComplete, response, status, beforeSending};
     const SendOutcome::Kind kind = SendOutcome::classify(ending);
     if (flight.mass) {
         // In a run nobody waits for a time-out box: the log says what became
         // of the entry, and an unanswered one is not called unsent.
-        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, GatewayReply::logStamp()))
+        for (const QString& line : SendOutcome::massLogLines(ending, flight.recipient, runStamp()))
             emit runLogLine(line);
         if (m_run.active)
             m_run.counts.add(kind);
@@ -324,8 +390,14 @@ void SendSession::onStateChanged(int state) {
     }
     const QPointer<SendSession> alive(this);
     pump();
-    if (!alive || !isIdle())
+    if (!alive)
         return;
+    if (!isIdle()) {
+        // A run with room for more walks on before every request is in.
+        if (m_run.active && m_run.waitingForIdle && runHasRoom())
+            onIdleForRun();
+        return;
+    }
     emit idle();
     if (!alive)
         return;
@@ -405,6 +477,8 @@ bool SendSession::startRun(const QList<SendRules::MassEntry>& snapshot, const QL
     m_run.active = true;
     m_run.entries = snapshot;
     m_run.places = places;
+    const int window = m_window == kWindowFromOptions ? options().parallelTransfers : m_window;
+    m_run.window = std::clamp(window, cOptionen::kMinParallel, cOptionen::kMaxParallel);
     emit runStarted(SendRules::massProgressMaximum(int(places.size())));
     step();
     return true;
@@ -446,8 +520,11 @@ void SendSession::step() {
         if (!alive)
             return;
         if (!m_run.cancelled) {
-            // One entry per turn of the event loop: its reply (or, with the
-            // company server, nothing) moves the run on.
+            // Up to the run's window of entries under way; past it, a reply
+            // (or, with the company server, the next turn of the event loop)
+            // moves the run on.
+            if (!isIdle() && runHasRoom())
+                continue;
             if (isIdle())
                 QTimer::singleShot(0, this, &SendSession::step);
             else

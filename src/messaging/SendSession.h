@@ -19,8 +19,10 @@ class Transfer;
 // The one owner of the send path, without a window: it turns a send action
 // (one text to one recipient, split as needed, maybe scheduled; or a mass run
 // over a snapshot of a list) into gateway requests or company-server files,
-// keeps them in one queue that goes out one request at a time and in order,
-// counts the hand-overs of the action and tells what became of every request.
+// keeps them in one queue that goes out in order, counts the hand-overs of
+// the action and tells what became of every request. Single and split sends
+// go one request at a time; a mass run keeps up to its window of requests
+// under way, the parts of one recipient still one after the other.
 //
 // It reports through signals and asks the user only through the prompts
 // seam; the windows (and the command-line sender) listen.
@@ -53,6 +55,12 @@ public:
     void setRecord(SendRecord* record) { m_record = record; }
 
     Transfer& iNet() { return *m_iNet; }
+    // How many requests a mass run keeps under way at once (1 to 8): fixed,
+    // or kWindowFromOptions to take "Gleichzeitige Übertragungen" at the start
+    // of every run. A session starts with 1: one request after the other.
+    static constexpr int kWindowFromOptions = 0;
+    void setWindow(int requests) { m_window = requests; }
+    int window() const { return m_window; }
     // The single send's time-out; a mass run has none of its own.
     QTimer& tm() { return m_tm; }
     void setSendTimeoutMs(int ms) { m_sendTimeoutMs = ms; }
@@ -128,6 +136,13 @@ private:
         qint64 key = -1;       // in the record
         qint64 actionKey = -1; // in the record
         qint64 serial = 0;     // the send action it belongs to
+        int entry = -1;        // the place in a run's snapshot
+    };
+    // A transfer component that carries one request of the session at a
+    // time: the session's own (iNet) first, more for a run's window.
+    struct Lane {
+        Transfer* transfer = nullptr;
+        std::optional<Flight> flight;
     };
     struct Pending {
         QString url;
@@ -142,6 +157,7 @@ private:
         QList<SendRules::MassEntry> entries;
         QList<int> places; // the places of entries to walk, in order
         int next = 0;
+        int window = 1; // requests under way at once
         SendOutcome::RunCounts counts;
     };
 
@@ -159,7 +175,12 @@ private:
     void warnNotRecorded();
     bool senderNameConfirmed();
     void pump();
+    bool mayGoNow(const Pending& pending) const;
+    Lane* freeLane(bool mass);
+    int flightsUnderWay() const;
+    bool runHasRoom() const;
     void onStateChanged(int state);
+    void onLaneStateChanged(Transfer* transfer, int state);
     void onTimeout();
     void handleReply(const Flight& flight, const QString& response);
     void step();
@@ -182,6 +203,7 @@ private:
     bool m_dropFailureShown = false;
     qint64 m_handovers = 0;
     QQueue<Pending> m_queue;
-    std::optional<Flight> m_inFlight;
+    QList<Lane> m_lanes; // the first is iNet's
+    int m_window = 1;
     Run m_run;
 };

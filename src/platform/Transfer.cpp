@@ -4,52 +4,15 @@
 #include "platform/TransferFailure.h"
 #include "platform/WaitGuard.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QIODevice>
-#include <QNetworkAccessManager>
+#include <QHash>
+#include <QMutex>
 #include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
+#include <QNetworkProxyFactory>
 #include <QUrl>
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
-
-namespace {
-
-// A request body that can be read once only. The network stack sends a
-// request again by itself when the connection breaks before the answer; for
-// a body it cannot rewind it fails the request instead, so a send that may
-// have reached the gateway is never sent a second time.
-class OneShotBody : public QIODevice {
-public:
-    OneShotBody(const QByteArray& bytes, QObject* parent) : QIODevice(parent), m_bytes(bytes) {
-        open(QIODevice::ReadOnly);
-    }
-    bool isSequential() const override { return true; }
-    bool reset() override { return false; }
-    qint64 bytesAvailable() const override { return m_bytes.size() - m_pos + QIODevice::bytesAvailable(); }
-    bool atEnd() const override { return m_pos >= m_bytes.size() && QIODevice::bytesAvailable() == 0; }
-
-protected:
-    qint64 readData(char* data, qint64 max) override {
-        const qint64 n = qMin(max, qint64(m_bytes.size()) - m_pos);
-        if (n <= 0)
-            return m_pos >= m_bytes.size() ? -1 : 0;
-        memcpy(data, m_bytes.constData() + m_pos, size_t(n));
-        m_pos += n;
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray m_bytes;
-    qint64 m_pos = 0;
-};
-
-} // namespace
 
 QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
     if (contentType.toLower().contains("charset=utf-8"))
@@ -58,55 +21,72 @@ QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
 }
 
 namespace {
-QNetworkProxy proxyFor(int accessType, const QString& proxyText) {
+
+// The desktop's proxy settings for the origin of url. Asking for them goes
+// through the desktop's proxy library on a thread of its own and cost more
+// than a whole request on loopback, so an answer is kept for a few seconds:
+// a change of the desktop's settings reaches new requests soon, and a run
+// does not ask once per message.
+QList<QNetworkProxy> systemProxiesFor(const QUrl& url) {
+    struct Answer {
+        QList<QNetworkProxy> proxies;
+        QElapsedTimer age;
+    };
+    constexpr qint64 kKeepMs = 5000;
+    static QMutex mutex;
+    static QHash<QString, Answer> answers;
+    const QString origin = url.scheme() + QLatin1Char('|') + url.host() + QLatin1Char('|') + QString::number(url.port());
+    {
+        const QMutexLocker lock(&mutex);
+        const auto it = answers.constFind(origin);
+        if (it != answers.constEnd() && it->age.isValid() && it->age.elapsed() < kKeepMs)
+            return it->proxies;
+    }
+    Answer fresh;
+    fresh.proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    fresh.age.start();
+    const QMutexLocker lock(&mutex);
+    answers.insert(origin, fresh);
+    return fresh.proxies;
+}
+
+// The proxy a request to url goes through under the given settings: empty
+// host for none.
+void proxyFor(int accessType, const QString& proxyText, const QUrl& url, HttpWorker::Request& r) {
     switch (accessType) {
     case Transfer::Direct:
-        return QNetworkProxy(QNetworkProxy::NoProxy);
+        return;
     case Transfer::NamedProxy: {
         const qsizetype colon = proxyText.lastIndexOf(QLatin1Char(':'));
-        const QString host = colon < 0 ? proxyText : proxyText.left(colon);
-        const quint16 port = colon < 0 ? 0 : proxyText.mid(colon + 1).toUShort();
-        return QNetworkProxy(QNetworkProxy::HttpProxy, host, port);
+        r.proxyHost = (colon < 0 ? proxyText : proxyText.left(colon)).toStdString();
+        r.proxyPort = colon < 0 ? 0 : proxyText.mid(colon + 1).toUShort();
+        return;
     }
-    default:
-        // The desktop's own proxy settings.
-        return QNetworkProxy(QNetworkProxy::DefaultProxy);
+    default: {
+        for (const QNetworkProxy& p : systemProxiesFor(url)) {
+            if (p.type() == QNetworkProxy::HttpProxy) {
+                r.proxyHost = p.hostName().toStdString();
+                r.proxyPort = p.port();
+                return;
+            }
+            if (p.type() == QNetworkProxy::NoProxy || p.type() == QNetworkProxy::DefaultProxy)
+                return;
+        }
+        return;
+    }
     }
 }
 
-bool failedBeforeSending(QNetworkReply::NetworkError error) {
-    switch (error) {
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::SslHandshakeFailedError:
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-    case QNetworkReply::ProtocolUnknownError:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
-Transfer::Transfer(QObject* parent) : QObject(parent), m_nam(makeManager()) {
-    m_nam->setProxy(proxyFor(m_accessType, m_proxyText));
+Transfer::Transfer(QObject* parent) : QObject(parent) {
+    m_asyncDeadline.setSingleShot(true);
+    connect(&m_asyncDeadline, &QTimer::timeout, this, &Transfer::onAsyncDeadline);
 }
 
-QNetworkAccessManager* Transfer::makeManager() {
-    auto* nam = new QNetworkAccessManager(this);
-    nam->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    return nam;
-}
-
-Transfer::~Transfer() {
-    // A request still under way ends silently: its owner may be half gone.
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
-}
+// The workers go first: after that no result can be posted to this object.
+// A request still under way ends silently: its owner may be half gone.
+Transfer::~Transfer() { m_workers.clear(); }
 
 void Transfer::setAccessType(int type) {
     setProxySettings(type, m_proxyText);
@@ -116,129 +96,164 @@ void Transfer::setProxy(const QString& proxyText) {
     setProxySettings(m_accessType, proxyText);
 }
 
+// Each request takes the settings as they stand when it starts and keeps its
+// connection for them: a change never touches a request under way, and a
+// connection made under other settings is never reused for the new ones.
 void Transfer::setProxySettings(int type, const QString& proxyText) {
     m_accessType = type;
     m_proxyText = proxyText;
-    applyProxy();
 }
 
-bool Transfer::managerBusy() const {
-    const auto replies = m_nam->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly);
-    return std::any_of(replies.cbegin(), replies.cend(), [](const QNetworkReply* r) { return !r->isFinished(); });
-}
-
-void Transfer::retireManager(QNetworkAccessManager* nam) {
-    // Its replies are released by whoever reads them; the manager, with the
-    // connections they run on, goes after the last of them.
-    const auto replies = nam->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly);
-    auto left = std::make_shared<qsizetype>(replies.size());
-    for (QNetworkReply* r : replies) {
-        connect(r, &QObject::destroyed, nam, [nam, left] {
-            if (--*left == 0)
-                nam->deleteLater();
-        });
+HttpWorker& Transfer::idleWorker() {
+    for (const auto& w : m_workers) {
+        if (!w->busy())
+            return *w;
     }
-    if (replies.isEmpty())
-        nam->deleteLater();
+    // A blocking fetch while the asynchronous request runs, or a worker still
+    // unwinding a request given up at its deadline.
+    m_workers.push_back(std::make_unique<HttpWorker>());
+    return *m_workers.back();
 }
 
-void Transfer::applyProxy() {
-    const QNetworkProxy wanted = proxyFor(m_accessType, m_proxyText);
-    if (m_nam->proxy() == wanted)
-        return;
-    if (managerBusy()) {
-        // Dropping the old connections would drop the requests on them, whose
-        // replies then never come (a send the gateway took would look lost):
-        // new requests get a manager of their own instead.
-        QNetworkAccessManager* old = m_nam;
-        m_nam = makeManager();
-        retireManager(old);
-    } else {
-        // Other settings must not reuse a connection made under the old ones.
-        m_nam->clearConnectionCache();
+void Transfer::noteFailure(int status, bool beforeSending) {
+    m_lastStatus = status;
+    m_lastError = TransferFailure::text(status);
+    m_lastFailedBeforeSending = beforeSending;
+}
+
+namespace {
+
+// An address taken apart for a request. A run sends every message to the
+// same address: it is parsed once, not once per message.
+struct Target {
+    QUrl url;
+    bool usable = false;
+    std::string scheme;
+    std::string host;
+    int port = 0;
+    std::string target;
+};
+
+const Target& targetOf(const QString& address) {
+    thread_local QString lastAddress;
+    thread_local Target last;
+    if (address == lastAddress && last.url.isValid())
+        return last;
+    Target t;
+    t.url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
+    const QString scheme = t.url.scheme().toLower();
+    t.usable = t.url.isValid() && !t.url.host().isEmpty() &&
+               (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    t.scheme = scheme.toStdString();
+    t.host = t.url.host(QUrl::FullyEncoded).toStdString();
+    t.port = t.url.port(scheme == QLatin1String("https") ? 443 : 80);
+    QByteArray path = t.url.path(QUrl::FullyEncoded).toUtf8();
+    if (path.isEmpty())
+        path = "/";
+    if (t.url.hasQuery())
+        path += '?' + t.url.query(QUrl::FullyEncoded).toUtf8();
+    t.target = path.toStdString();
+    lastAddress = address;
+    last = std::move(t);
+    return last;
+}
+
+} // namespace
+
+bool Transfer::prepare(const QString& url, const QString& method, const QByteArray& body,
+                       const QStringList& headerLines, HttpWorker::Request& r) {
+    const Target& t = targetOf(url);
+    if (!t.usable) {
+        noteFailure(0, true);
+        return false;
     }
-    m_nam->setProxy(wanted);
-}
-
-void Transfer::noteFailure(const QNetworkReply& reply) {
-    m_lastError = TransferFailure::text(m_lastStatus);
-    m_lastFailedBeforeSending = failedBeforeSending(reply.error());
-}
-
-QNetworkRequest Transfer::makeRequest(const QString& url) const {
-    QNetworkRequest request(QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode));
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Velvox/3.0.99"));
+    r.method = method.toStdString();
+    r.scheme = t.scheme;
+    r.host = t.host;
+    r.port = t.port;
+    r.target = t.target;
+    r.body = body.toStdString();
+    r.headers.emplace_back("User-Agent", "Velvox/3.0.99");
     // The service's replies are a few hundred bytes; asking for them
     // compressed makes the service run its compressor on every reply, which
-    // cost more time than the whole request (a mass run went at a fifth of
-    // the connection's rate).
-    request.setRawHeader(QByteArrayLiteral("Accept-Encoding"), QByteArrayLiteral("identity"));
-    return request;
-}
-
-void Transfer::armDeadline(QNetworkReply* reply) const {
-    // An inactivity time-out alone lets a server that trickles a byte now and
-    // then hold the request for ever: the whole request has one deadline.
-    auto* deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
-    deadline->start(m_timeoutMs);
+    // cost more time than the whole request.
+    r.headers.emplace_back("Accept-Encoding", "identity");
+    for (const QString& line : headerLines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon <= 0)
+            continue;
+        r.headers.emplace_back(line.left(colon).trimmed().toStdString(), line.mid(colon + 1).trimmed().toStdString());
+    }
+    r.timeoutMs = m_timeoutMs;
+    proxyFor(m_accessType, m_proxyText, t.url, r);
+    return true;
 }
 
 QByteArray Transfer::openUrlBytes(const QString& url, bool* ok) {
     if (ok)
         *ok = false;
-    const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
-    if (!parsed.isValid() || parsed.scheme().isEmpty()) {
-        m_lastStatus = 0;
-        m_lastError = TransferFailure::text(0);
-        m_lastFailedBeforeSending = true;
+    HttpWorker::Request request;
+    if (!prepare(url, QStringLiteral("GET"), {}, {}, request))
         return {};
-    }
+
+    struct Call {
+        bool done = false;
+        HttpWorker::Result result;
+        QEventLoop* loop = nullptr;
+    };
+    const auto call = std::make_shared<Call>();
+    HttpWorker& worker = idleWorker();
+    worker.start(std::move(request), [this, call](HttpWorker::Result result) {
+        auto shared = std::make_shared<HttpWorker::Result>(std::move(result));
+        QMetaObject::invokeMethod(
+            this,
+            [call, shared] {
+                call->result = std::move(*shared);
+                call->done = true;
+                if (call->loop)
+                    call->loop->quit();
+            },
+            Qt::QueuedConnection);
+    });
     const QPointer<Transfer> self(this);
-    const QPointer<QNetworkReply> reply = m_nam->get(makeRequest(url));
-    armDeadline(reply);
     bool interrupted = false;
     {
         QEventLoop loop;
         const WaitGuard guard(this, loop);
-        connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        connect(reply, &QObject::destroyed, &loop, &QEventLoop::quit);
-        if (!reply->isFinished())
+        // An inactivity time-out alone lets a server that trickles a byte now
+        // and then hold the request for ever: the whole request has one deadline.
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        deadline.start(m_timeoutMs);
+        call->loop = &loop;
+        if (!call->done)
             loop.exec();
+        call->loop = nullptr;
         interrupted = guard.interrupted();
     }
     // Deleted while waiting: nothing of this object may be touched any more.
     if (!self)
         return {};
-    if (!reply) {
-        m_lastStatus = 0;
-        m_lastError = TransferFailure::text(0);
-        m_lastFailedBeforeSending = false;
+    // Given up (deadline, owner going, application quitting): no answer.
+    if (interrupted || !call->done) {
+        const int status = worker.statusSoFar();
+        worker.abort();
+        noteFailure(interrupted ? 0 : status, false);
         return {};
     }
-    // The wait can also end early when the application quits.
-    if (interrupted || !reply->isFinished()) {
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-        m_lastStatus = 0;
-        m_lastError = TransferFailure::text(0);
-        m_lastFailedBeforeSending = false;
-        return {};
-    }
-    m_lastContentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
-    m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool good = reply->error() == QNetworkReply::NoError;
-    const QByteArray body = good ? reply->readAll() : QByteArray();
+    const HttpWorker::Result& r = call->result;
+    m_lastContentType = r.contentType;
     m_lastError.clear();
+    m_lastStatus = r.status;
     m_lastFailedBeforeSending = false;
-    if (!good)
-        noteFailure(*reply);
-    reply->deleteLater();
+    if (!r.complete) {
+        noteFailure(r.status, r.beforeSending);
+        return {};
+    }
     if (ok)
-        *ok = good;
-    return good ? body : QByteArray();
+        *ok = true;
+    return r.body;
 }
 
 QString Transfer::openUrl(const QString& url, bool* ok) {
@@ -254,30 +269,38 @@ QString Transfer::openUrl(const QString& url, bool* ok) {
 
 void Transfer::execute(const QString& url, const QString& method, const QByteArray& body,
                        const QStringList& headerLines) {
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
+    // A request still under way is given up silently.
+    if (m_asyncPending && m_asyncWorker)
+        m_asyncWorker->abort();
+    ++m_asyncSerial;
+    m_asyncPending = false;
+    m_asyncDeadline.stop();
     m_response.clear();
     m_readPos = 0;
-    QNetworkRequest request = makeRequest(url);
-    for (const QString& line : headerLines) {
-        const qsizetype colon = line.indexOf(QLatin1Char(':'));
-        if (colon <= 0)
-            continue;
-        request.setRawHeader(line.left(colon).trimmed().toLatin1(), line.mid(colon + 1).trimmed().toLatin1());
+    HttpWorker::Request request;
+    if (!prepare(url, method, body, headerLines, request)) {
+        // Reported like any other failure: as an event, after this returns.
+        m_asyncPending = true;
+        m_asyncWorker = nullptr;
+        const quint64 serial = m_asyncSerial;
+        HttpWorker::Result failed;
+        failed.beforeSending = true;
+        QMetaObject::invokeMethod(this, [this, serial, failed] { onAsyncResult(serial, failed); }, Qt::QueuedConnection);
+        return;
     }
-    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
-    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
-    auto* upload = new OneShotBody(body, nullptr);
-    m_reply = m_nam->sendCustomRequest(request, method.toLatin1(), upload);
-    upload->setParent(m_reply);
-    armDeadline(m_reply);
-    connect(m_reply, &QNetworkReply::finished, this, &Transfer::onFinished);
+    HttpWorker& worker = idleWorker();
+    m_asyncWorker = &worker;
+    m_asyncPending = true;
+    const quint64 serial = m_asyncSerial;
+    worker.start(std::move(request), [this, serial](HttpWorker::Result result) {
+        auto shared = std::make_shared<HttpWorker::Result>(std::move(result));
+        QMetaObject::invokeMethod(this, [this, serial, shared] { onAsyncResult(serial, *shared); },
+                                  Qt::QueuedConnection);
+    });
+    m_asyncDeadline.start(m_timeoutMs);
 }
 
-bool Transfer::stillExecuting() const { return m_reply && !m_reply->isFinished(); }
+bool Transfer::stillExecuting() const { return m_asyncPending; }
 
 bool Transfer::waitUntilIdle(int deadlineMs) {
     if (!stillExecuting())
@@ -290,8 +313,7 @@ bool Transfer::waitUntilIdle(int deadlineMs) {
         QTimer deadline;
         deadline.setSingleShot(true);
         connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-        connect(m_reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        connect(m_reply, &QObject::destroyed, &loop, &QEventLoop::quit);
+        connect(this, &Transfer::stateChanged, &loop, &QEventLoop::quit);
         deadline.start(deadlineMs);
         loop.exec();
         interrupted = guard.interrupted();
@@ -299,24 +321,40 @@ bool Transfer::waitUntilIdle(int deadlineMs) {
     return self && !interrupted && !self->stillExecuting();
 }
 
-void Transfer::onFinished() {
-    QNetworkReply* reply = m_reply;
-    if (!reply)
+void Transfer::onAsyncDeadline() {
+    if (!m_asyncPending)
         return;
-    m_lastStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool good = reply->error() == QNetworkReply::NoError;
+    // The worker breaks the request off; its late result is dropped. The
+    // failure is told now, whatever the worker still has to unwind.
+    const int status = m_asyncWorker ? m_asyncWorker->statusSoFar() : 0;
+    if (m_asyncWorker)
+        m_asyncWorker->abort();
+    ++m_asyncSerial;
+    m_asyncPending = false;
+    m_asyncWorker = nullptr;
+    m_response.clear();
+    m_readPos = 0;
+    noteFailure(status, false);
+    emit stateChanged(StateRequestFailed);
+}
+
+void Transfer::onAsyncResult(quint64 serial, const HttpWorker::Result& r) {
+    if (serial != m_asyncSerial || !m_asyncPending)
+        return;
+    m_asyncPending = false;
+    m_asyncWorker = nullptr;
+    m_asyncDeadline.stop();
+    m_lastStatus = r.status;
     m_lastError.clear();
     m_lastFailedBeforeSending = false;
-    if (!good)
-        noteFailure(*reply);
-    if (good)
-        m_response = decodeReplyBody(reply->readAll(), reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
-    else
+    if (r.complete)
+        m_response = decodeReplyBody(r.body, r.contentType);
+    else {
         m_response.clear();
+        noteFailure(r.status, r.beforeSending);
+    }
     m_readPos = 0;
-    m_reply = nullptr;
-    reply->deleteLater();
-    emit stateChanged(good ? StateResponseComplete : StateRequestFailed);
+    emit stateChanged(r.complete ? StateResponseComplete : StateRequestFailed);
 }
 
 QString Transfer::getChunk(int max) {

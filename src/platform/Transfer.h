@@ -1,18 +1,23 @@
 #pragma once
 
+#include "platform/HttpWorker.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
-class QNetworkAccessManager;
-class QNetworkReply;
-class QNetworkRequest;
+#include <memory>
+#include <vector>
+
 
 // One HTTP(S) transfer component per window that talks to the service.
 // Carries one asynchronous request at a time; every request ends at its
-// time-out however its bytes arrive, and TLS certificates are always verified.
+// time-out however its bytes arrive, and TLS certificates are always verified
+// against the system's authorities. The requests run on worker threads that
+// keep their connections open; results come back as events of this thread.
 //
 // The blocking waits let window events run, so the window that owns the
 // component may be closed while one waits. A window released by deleteLater()
@@ -80,17 +85,19 @@ signals:
     void stateChanged(int state);
 
 private:
-    void applyProxy();
-    QNetworkAccessManager* makeManager();
-    bool managerBusy() const;
-    void retireManager(QNetworkAccessManager* nam);
-    void noteFailure(const QNetworkReply& reply);
-    QNetworkRequest makeRequest(const QString& url) const;
-    void armDeadline(QNetworkReply* reply) const;
-    void onFinished();
+    HttpWorker& idleWorker();
+    // False (with the failure noted) for an address that cannot be requested.
+    bool prepare(const QString& url, const QString& method, const QByteArray& body,
+                 const QStringList& headerLines, HttpWorker::Request& request);
+    void noteFailure(int status, bool beforeSending);
+    void onAsyncResult(quint64 serial, const HttpWorker::Result& result);
+    void onAsyncDeadline();
 
-    QNetworkAccessManager* m_nam;
-    QPointer<QNetworkReply> m_reply;
+    std::vector<std::unique_ptr<HttpWorker>> m_workers;
+    HttpWorker* m_asyncWorker = nullptr; // carries the asynchronous request
+    quint64 m_asyncSerial = 0;           // a replaced request's late result is dropped
+    bool m_asyncPending = false;
+    QTimer m_asyncDeadline;
     int m_accessType = SystemProxy;
     QString m_proxyText;
     int m_timeoutMs = kDefaultTimeoutMs;

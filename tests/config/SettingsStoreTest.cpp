@@ -315,3 +315,28 @@ TEST(SettingsStore, ExistingFileOpenToOthersIsMadePrivateWhenOpened) {
                                                  QFileDevice::WriteGroup | QFileDevice::WriteOther),
               QFile::Permissions());
 }
+
+// "Gleichzeitige Übertragungen": stored as a number, and whatever the file
+// holds, a run gets a usable count (never 0, never more than the service takes).
+TEST(SettingsStore, ParallelTransfersRoundTripAndFallBackToFourOutsideOneToEight) {
+    {
+        TempSettings t;
+        EXPECT_EQ(options().parallelTransfers, 4);
+        options().parallelTransfers = 8;
+        options().save();
+        EXPECT_EQ(rawValue(t, QStringLiteral("parallelTransfers")).toString(), QStringLiteral("8"));
+        t.reload();
+        EXPECT_EQ(options().parallelTransfers, 8);
+    }
+    const struct {
+        const char* stored;
+        int read;
+    } cases[] = {{"1", 1}, {" 6 ", 6}, {"8", 8}, {"0", 4}, {"9", 4}, {"-2", 4}, {"viele", 4}, {"", 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        TempSettings t;
+        writeRaw(t, QStringLiteral("parallelTransfers"), QString::fromLatin1(c.stored));
+        t.reload();
+        EXPECT_EQ(options().parallelTransfers, c.read);
+    }
+}

@@ -70,6 +70,7 @@ TEST_F(OptionsPagesUi, EachPageReportsItsEditsAndALoadIsNoEdit) {
         {"e-mail", [](frmOptionen& d) { d.ui().txtEmail->setText(QStringLiteral("neu@velvox.example")); },
          true},
         {"password", [](frmOptionen& d) { d.ui().txtKennwort->setText(QStringLiteral("neu")); }, true},
+        {"requests at once", [](frmOptionen& d) { d.ui().spnUebertragungen->setValue(7); }, true},
         {"sender id box", [](frmOptionen& d) { d.ui().chkAbsenderkennung->click(); }, true},
         {"long message", [](frmOptionen& d) { d.ui().chkLongSMS->setChecked(true); }, true},
         {"reply", [](frmOptionen& d) { d.ui().chkAntwort->click(); }, true},
@@ -102,6 +103,7 @@ TEST_F(OptionsPagesUi, EachPageReportsItsEditsAndALoadIsNoEdit) {
         EXPECT_FALSE(u.chkAbsenderkennung->isChecked());
         EXPECT_TRUE(u.chkPush->isChecked());
         EXPECT_TRUE(u.optProxyDefault->isChecked());
+        EXPECT_EQ(u.spnUebertragungen->value(), 4);
         EXPECT_EQ(shownProfile(dialog), QString());
     }
     EXPECT_TRUE(prompts.messages().isEmpty());
@@ -122,6 +124,27 @@ TEST_F(OptionsPagesUi, TheJournalKeepsWhatTheDaysFieldSaysAndAGarbledValueReadsA
     ASSERT_TRUE(dialog.apply());
     EXPECT_EQ(stored("journalKeepDays"), QStringLiteral("90"));
     EXPECT_EQ(options().journalKeepDays, 90);
+}
+
+// "Gleichzeitige Übertragungen" on the first page: shows the stored count,
+// takes 1 to 8 only, and an apply stores it for the next run.
+TEST_F(OptionsPagesUi, RequestsAtOnceAreShownLimitedAndApplied) {
+    options().parallelTransfers = 2;
+    options().save();
+    settings.reload();
+    frmOptionen dialog;
+    dialog.load();
+    QSpinBox& field = *dialog.ui().spnUebertragungen;
+    EXPECT_TRUE(dialog.ui().pageKontodaten->isAncestorOf(&field));
+    EXPECT_EQ(field.value(), 2);
+    field.setValue(0);
+    EXPECT_EQ(field.value(), 1);
+    field.setValue(12);
+    EXPECT_EQ(field.value(), 8);
+    ASSERT_TRUE(dialog.apply());
+    EXPECT_EQ(stored("parallelTransfers"), QStringLiteral("8"));
+    settings.reload();
+    EXPECT_EQ(options().parallelTransfers, 8);
 }
 
 TEST_F(OptionsPagesUi, WithoutTheOutlookSectionTheStoredChoiceStays) {

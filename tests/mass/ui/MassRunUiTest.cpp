@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -431,4 +432,45 @@ TEST_F(SilentGateway, AReplyAfterMassModeEndedStaysOutOfTheSingleSendPath) {
     EXPECT_TRUE(h->ui().boxReuseLastSMS->isHidden());
     EXPECT_TRUE(m->log().logText().contains(QStringLiteral("erfolgreich")));
     EXPECT_TRUE(m->log().cancelSend());
+}
+
+// With four requests under way the window shows exactly what happened: every
+// entry's line once, the bar at its end, the end counts; "Abbrechen" sends
+// nothing new, and what was out comes in and is logged before the end line.
+TEST_F(MassRunUi, WithFourUnderWayTheLogBarAndCountsStayExact) {
+    options().parallelTransfers = 4;
+    std::vector<std::string> numbers;
+    std::vector<Entry> entries;
+    for (int i = 0; i < 40; ++i)
+        numbers.push_back("0049170" + std::to_string(4000000 + i));
+    for (int i = 0; i < 40; ++i)
+        entries.push_back({"K", numbers[size_t(i)].c_str(), "", ""});
+    m.enterMassMode(entries);
+    h.enterText(QStringLiteral("Hallo %name%"));
+    m.sendConfirmed();
+    ASSERT_TRUE(m.waitForRunEnd());
+    const QString log = m.log().logText();
+    EXPECT_EQ(log.count(kAccepted), 40);
+    for (const std::string& n : numbers)
+        EXPECT_TRUE(log.contains(QString::fromStdString(n))) << n;
+    EXPECT_TRUE(log.contains(QStringLiteral("40 übermittelt"))) << log.toStdString();
+    EXPECT_EQ(h.messagesStored(), 40);
+    EXPECT_EQ(m.status(), QStringLiteral("Vorgang abgeschlossen"));
+    const auto* bar = m.log().findChild<QProgressBar*>(QStringLiteral("pBar"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    m.log().onCloseClicked();
+
+    // Again, cancelled while the first requests are out.
+    h.prompts.clear();
+    m.sendConfirmed();
+    m.log().onCloseClicked();
+    ASSERT_TRUE(m.waitForRunEnd());
+    const int secondRun = h.messagesStored() - 40;
+    EXPECT_GE(secondRun, 1);
+    EXPECT_LE(secondRun, 4);
+    const QString cancelled = m.log().logText();
+    EXPECT_EQ(cancelled.count(kAccepted), secondRun);
+    EXPECT_TRUE(cancelled.endsWith(QStringLiteral("\r\n!!!! Abbruch durch User"))) << cancelled.toStdString();
+    EXPECT_EQ(m.status(), QStringLiteral("Vorgang abgeschlossen"));
 }

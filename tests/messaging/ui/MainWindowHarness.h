@@ -33,6 +33,9 @@ public:
         options().Username = ServiceProcess::demoEmail();
         options().kennwort = ServiceProcess::demoPassword();
         options().FirstStartHasRun = true;
+        // The window tests check runs in list order, one request after the
+        // other; overlapping requests have tests of their own.
+        options().parallelTransfers = 1;
     }
 
     frmMain& load() {

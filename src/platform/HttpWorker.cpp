@@ -1,0 +1,210 @@
+#include "platform/HttpWorker.h"
+
+#include <httplib.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+// Errors where no byte of the request can have reached the server.
+bool failedBeforeSending(httplib::Error error) {
+    switch (error) {
+    case httplib::Error::Connection:
+    case httplib::Error::BindIPAddress:
+    case httplib::Error::SSLConnection:
+    case httplib::Error::SSLLoadingCerts:
+    case httplib::Error::SSLServerVerification:
+    case httplib::Error::ConnectionTimeout:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string keyOf(const HttpWorker::Request& r) {
+    return r.scheme + "://" + r.host + ':' + std::to_string(r.port) + '|' + r.proxyHost + ':' +
+           std::to_string(r.proxyPort);
+}
+
+} // namespace
+
+struct HttpWorker::Connection {
+    std::string key;
+    std::unique_ptr<httplib::ClientImpl> client;
+};
+
+HttpWorker::HttpWorker() : m_thread([this] { loop(); }) {}
+
+HttpWorker::~HttpWorker() {
+    {
+        std::unique_lock lock(m_mutex);
+        m_stopping = true;
+        m_done = nullptr;
+        m_wake.notify_all();
+        // A stop that lands before the request has its socket shuts nothing:
+        // shut again until the worker has come back.
+        while (m_busy) {
+            if (m_current)
+                m_current->client->stop();
+            m_idle.wait_for(lock, std::chrono::milliseconds(20));
+        }
+    }
+    m_thread.join();
+}
+
+bool HttpWorker::busy() const {
+    std::lock_guard lock(m_mutex);
+    return m_busy;
+}
+
+void HttpWorker::start(Request request, Done done) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_next = std::make_unique<Request>(std::move(request));
+        m_done = std::move(done);
+        m_busy = true;
+        m_aborted = false;
+        m_headStatus = 0;
+    }
+    m_wake.notify_one();
+}
+
+void HttpWorker::abort() {
+    std::lock_guard lock(m_mutex);
+    if (!m_busy)
+        return;
+    m_aborted = true;
+    // The only thing safe from another thread: shut the socket, so the
+    // worker's blocked read or write returns at once.
+    if (m_current)
+        m_current->client->stop();
+}
+
+HttpWorker::Connection& HttpWorker::connectionFor(const Request& r) {
+    const std::string key = keyOf(r);
+    for (auto& c : m_connections) {
+        if (c->key == key)
+            return *c;
+    }
+    auto c = std::make_unique<Connection>();
+    c->key = key;
+    if (r.scheme == "https") {
+        auto tls = std::make_unique<httplib::SSLClient>(r.host, r.port);
+        // The system's authorities (OpenSSL's default paths); never switched off.
+        tls->enable_server_certificate_verification(true);
+        c->client = std::move(tls);
+    } else {
+        c->client = std::make_unique<httplib::ClientImpl>(r.host, r.port);
+    }
+    c->client->set_keep_alive(true);
+    c->client->set_tcp_nodelay(true);
+    c->client->set_url_encode(false);
+    c->client->set_follow_location(false);
+    if (!r.proxyHost.empty())
+        c->client->set_proxy(r.proxyHost, r.proxyPort);
+    m_connections.push_back(std::move(c));
+    return *m_connections.back();
+}
+
+HttpWorker::Result HttpWorker::run(const Request& r) {
+    Result result;
+    if (r.scheme != "http" && r.scheme != "https") {
+        result.beforeSending = true;
+        return result;
+    }
+    Connection* c = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_aborted || m_stopping)
+            return result;
+        c = &connectionFor(r);
+        m_current = c;
+    }
+    // The caller's deadline ends the request (abort()); these only keep a
+    // worker whose caller went from waiting for ever.
+    const time_t sec = r.timeoutMs / 1000;
+    const time_t usec = (r.timeoutMs % 1000) * 1000;
+    c->client->set_connection_timeout(sec, usec);
+    c->client->set_read_timeout(sec, usec);
+    c->client->set_write_timeout(sec, usec);
+
+    httplib::Request req;
+    req.method = r.method;
+    req.path = r.target;
+    for (const auto& [name, value] : r.headers)
+        req.headers.emplace(name, value);
+    req.body = r.body;
+    int status = 0;
+    req.response_handler = [this, &status](const httplib::Response& head) {
+        status = head.status;
+        m_headStatus = head.status;
+        return true;
+    };
+    httplib::Response res;
+    httplib::Error error = httplib::Error::Success;
+    const bool ok = c->client->send(req, res, error);
+    bool aborted = false;
+    {
+        std::lock_guard lock(m_mutex);
+        m_current = nullptr;
+        aborted = m_aborted;
+    }
+    result.status = status;
+    if (ok && !aborted) {
+        result.status = res.status;
+        result.complete = res.status > 0 && res.status < 300;
+        result.contentType = QByteArray::fromStdString(res.get_header_value("Content-Type"));
+        if (result.complete)
+            result.body = QByteArray::fromStdString(res.body);
+        return result;
+    }
+    result.beforeSending = !aborted && failedBeforeSending(error);
+    // A broken or abandoned connection is not used again.
+    m_connections.erase(std::remove_if(m_connections.begin(), m_connections.end(),
+                                       [c](const std::unique_ptr<Connection>& k) { return k.get() == c; }),
+                        m_connections.end());
+    return result;
+}
+
+void HttpWorker::loop() {
+    for (;;) {
+        std::unique_ptr<Request> request;
+        // A run hands its next request over a fraction of a millisecond
+        // after the last result: looking for it a little while before going
+        // to sleep saves two thread wake-ups per message. Yielding leaves
+        // the core to anyone else who needs it meanwhile.
+        for (const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(300);
+             std::chrono::steady_clock::now() < until;) {
+            {
+                std::lock_guard lock(m_mutex);
+                if (m_stopping || m_next)
+                    break;
+            }
+            std::this_thread::yield();
+        }
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_stopping || m_next; });
+            if (m_stopping) {
+                m_busy = false;
+                m_idle.notify_all();
+                return;
+            }
+            request = std::move(m_next);
+        }
+        Result result = run(*request);
+        Done done;
+        {
+            // Free before the result is told: whoever hears of it may start
+            // the next request on this worker straight away.
+            std::lock_guard lock(m_mutex);
+            done = std::move(m_done);
+            m_done = nullptr;
+            m_busy = false;
+        }
+        m_idle.notify_all();
+        if (done)
+            done(std::move(result));
+    }
+}
