@@ -18,7 +18,7 @@ struct FlagOption {
 const ValueOption kValues[] = {
     {"to", &SendArguments::to},       {"prefix", &SendArguments::prefix}, {"name", &SendArguments::name},
     {"text", &SendArguments::text},   {"list", &SendArguments::list},     {"at", &SendArguments::at},
-    {"cron", &SendArguments::cron},   {"until", &SendArguments::until},
+    {"cron", &SendArguments::cron},   {"until", &SendArguments::until},   {"window", nullptr},
 };
 const FlagOption kFlags[] = {
     {"dry-run", &SendArguments::dryRun}, {"json", &SendArguments::json},
@@ -40,6 +40,8 @@ QString conflict(const SendArguments& a) {
         return QStringLiteral("--to und --list schließen einander aus.");
     if (!a.list.isEmpty() && (!a.prefix.isEmpty() || !a.name.isEmpty()))
         return QStringLiteral("--prefix und --name gelten nur mit --to.");
+    if (a.window > 0 && a.list.isEmpty())
+        return QStringLiteral("--window gilt nur mit --list.");
     if (!a.until.isEmpty() && a.cron.isEmpty())
         return QStringLiteral("--until gilt nur mit --cron.");
     if (!a.cron.isEmpty() && a.until.isEmpty())
@@ -105,6 +107,15 @@ Result parse(const QStringList& args) {
                 r.error = quoted(QStringLiteral("--") + name) + QStringLiteral(" braucht einen Wert.");
                 return r;
             }
+            if (!v.field) { // --window
+                bool ok = false;
+                r.args.window = value.toInt(&ok);
+                if (!ok || r.args.window < 1 || r.args.window > 8) {
+                    r.error = QStringLiteral("--window braucht eine Zahl von 1 bis 8.");
+                    return r;
+                }
+                continue;
+            }
             r.args.*v.field = value;
             if (v.field == &SendArguments::text)
                 r.args.hasText = true;
@@ -135,6 +146,8 @@ QString helpText() {
         "  --text TEXT        Nachricht\n"
         "  --list DATEI       Massenversand an eine .msms- oder CSV-Liste; %name%, %frei1% und\n"
         "                     %frei2% werden je Eintrag gefüllt\n"
+        "  --window N         Anfragen, die ein Massenversand gleichzeitig unterwegs hat (1 bis 8;\n"
+        "                     sonst wie \"Gleichzeitige Übertragungen\" in den Einstellungen)\n"
         "  --at \"JJJJ-MM-TT HH:MM\"  Terminversand zu diesem Zeitpunkt; mit --cron der erste Tag\n"
         "  --cron \"MM HH T M W\"     Serie wie im Terminversand: täglich (30 08 * * *), an\n"
         "                     Wochentagen (30 08 * * 1,3), monatlich (30 08 15 * *, 30 08 1-7 * 1),\n"

@@ -18,6 +18,7 @@ struct SendArguments {
     QString at;     // --at "2027-01-05 08:30"
     QString cron;   // --cron "30 08 * * *"
     QString until;  // --until 3 or --until 2027-02-01
+    int window = 0; // --window 1..8: a run's requests under way; 0: as the options say
     bool dryRun = false;
     bool json = false;
     bool yes = false;         // answers the program's questions with "Ja" / "An alle senden"

@@ -152,6 +152,8 @@ int SendRun::send(const SendPlan& plan, const QString& password) {
     journal.open();
     SendSession session;
     session.setRecord(&journal);
+    // As many requests under way as asked for, or as the options say.
+    session.setWindow(m_args.window > 0 ? m_args.window : SendSession::kWindowFromOptions);
     m_session = &session;
     ProxyConfig::configure(session.iNet());
     connect(&session, &SendSession::requestEnded, this,
@@ -227,7 +229,7 @@ void SendRun::interrupt(int count) {
     if (m_session->runActive()) {
         m_cancelled = true;
         m_session->cancelRun();
-        const qint64 handedOver = m_counts.total() + (m_session->isIdle() ? 0 : 1);
+        const qint64 handedOver = m_counts.total() + m_session->requestsUnderWay();
         m_out.message(SendRules::massCancellingText());
         m_out.message(QStringLiteral("Abbruch: %1 Anfragen übergeben, keine weiteren. Ein zweites Strg+C beendet sofort.")
                           .arg(handedOver));

@@ -60,6 +60,8 @@ public:
     // of every run. A session starts with 1: one request after the other.
     static constexpr int kWindowFromOptions = 0;
     void setWindow(int requests) { m_window = requests; }
+    // Requests handed over whose end has not come yet.
+    int requestsUnderWay() const { return flightsUnderWay(); }
     int window() const { return m_window; }
     // The single send's time-out; a mass run has none of its own.
     QTimer& tm() { return m_tm; }

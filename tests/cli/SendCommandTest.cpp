@@ -105,8 +105,9 @@ TEST_F(SendCommandTest, MassRunFromAListFileFillsThePlaceholdersPerEntry) {
     list.add(QStringLiteral("Dritte"), QStringLiteral("0043664333"), {}, {});
     const QString path = cli.dir() + QStringLiteral("/kunden.msms");
     ASSERT_TRUE(MsmsFile::save(path, list.entries()).ok);
-    const QStringList args = {QStringLiteral("--list"), path, QStringLiteral("--text"),
-                              QStringLiteral("Hallo %name%, Termin am %frei1% %frei2%.")};
+    // One after the other, as the window's recorded run went.
+    const QStringList args = {QStringLiteral("--list"), path, QStringLiteral("--window"), QStringLiteral("1"),
+                              QStringLiteral("--text"), QStringLiteral("Hallo %name%, Termin am %frei1% %frei2%.")};
 
     // The numbers that take no SMS: nobody to ask, so nothing goes out.
     auto r = run(args);
@@ -305,7 +306,7 @@ TEST_F(SendCommandTest, BadInputIsRefusedWithTheWindowsTexts) {
          "--cron braucht --until (Anzahl oder Datum)."},
         {A({"--to", "01701234567", "--text", "x", "--cron", "30 08 */2 * *", "--until", "2"}), {},
          "Dieses Muster bietet der Terminversand nicht an"},
-        {A({"--to", "01701234567", "--text", "x", "--window", "4"}), {}, "Unbekannte Option »--window«"},
+        {A({"--to", "01701234567", "--text", "x", "--window", "4"}), {}, "--window gilt nur mit --list."},
         {A({"--text", "x"}), {}, "Bitte geben Sie einen Empfänger (--to) oder eine Liste (--list) an."},
     };
     for (const Case& c : cases) {
