@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -30,6 +32,20 @@ QString stamp(const QDateTime& t) {
     return t.toString(Qt::ISODateWithMs);
 }
 
+// Now, in local time, as stamp() writes it. Asking for local time looks up
+// the time zone each time, which cost more than the write itself in a run:
+// the offset is taken once a second and added to the clock.
+QString nowStamp() {
+    static QElapsedTimer since;
+    static qint64 offsetMs = 0;
+    if (!since.isValid() || since.elapsed() >= 1000) {
+        offsetMs = qint64(QDateTime::currentDateTime().offsetFromUtc()) * 1000;
+        since.start();
+    }
+    return QDateTime::fromMSecsSinceEpoch(QDateTime::currentMSecsSinceEpoch() + offsetMs, Qt::UTC)
+        .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
+}
+
 // An empty text is stored as one, not as NULL.
 QString text(const QString& s) {
     return s.isNull() ? QStringLiteral("") : s;
@@ -45,6 +61,11 @@ SendJournal::SendJournal(const QString& path)
     : m_path(path), m_connection(QStringLiteral("journal-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 SendJournal::~SendJournal() {
+    flush();
+    m_insertRequest.reset();
+    m_updateRequest.reset();
+    m_begin.reset();
+    m_commit.reset();
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -280,25 +301,86 @@ qint64 SendJournal::requestQueued(const RequestInfo& info) {
     return key;
 }
 
+bool SendJournal::writeEnds() {
+    if (m_ends.isEmpty())
+        return true;
+    if (!m_updateRequest) {
+        m_updateRequest = std::make_unique<QSqlQuery>(database());
+        m_updateRequest->prepare(QStringLiteral("UPDATE requests SET state = ?, reply = ?, cost = ? WHERE id = ?"));
+    }
+    QSqlQuery& q = *m_updateRequest;
+    for (const PendingEnd& e : std::as_const(m_ends)) {
+        q.bindValue(0, e.state);
+        q.bindValue(1, e.reply);
+        q.bindValue(2, e.cost >= 0 ? QVariant(e.cost) : QVariant());
+        q.bindValue(3, e.row);
+        if (!q.exec())
+            return fail(QStringLiteral("end request"), q.lastError());
+    }
+    m_ends.clear();
+    return true;
+}
+
+void SendJournal::flush() {
+    if (!m_open || m_ends.isEmpty())
+        return;
+    QSqlDatabase db = database();
+    db.transaction();
+    if (writeEnds())
+        db.commit();
+    else
+        db.rollback();
+}
+
 bool SendJournal::handingOver(qint64 request) {
     const auto it = m_waiting.constFind(request);
     if (!m_open || it == m_waiting.constEnd())
         return false;
     const RequestInfo& info = it.value();
-    QSqlQuery q(database());
-    q.prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text, state)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(info.action);
-    q.addBindValue(info.entry);
-    q.addBindValue(info.part);
-    q.addBindValue(stamp(QDateTime::currentDateTime()));
-    q.addBindValue(info.recipient);
-    q.addBindValue(info.name);
-    q.addBindValue(info.text);
-    q.addBindValue(QString::fromLatin1(kHandedOver));
-    if (!q.exec())
-        return fail(QStringLiteral("insert request"), q.lastError());
-    m_rows.insert(request, q.lastInsertId().toLongLong());
+    // The answers since the last hand-over and this request: one commit,
+    // done before the request's bytes may leave.
+    QSqlDatabase db = database();
+    // Statements kept prepared: in a run this is the one write per message.
+    if (!m_begin) {
+        m_begin = std::make_unique<QSqlQuery>(db);
+        m_begin->prepare(QStringLiteral("BEGIN"));
+        m_commit = std::make_unique<QSqlQuery>(db);
+        m_commit->prepare(QStringLiteral("COMMIT"));
+    }
+    const bool batched = !m_ends.isEmpty();
+    if (batched && !m_begin->exec())
+        return fail(QStringLiteral("begin"), m_begin->lastError());
+    if (!writeEnds()) {
+        db.rollback();
+        return false;
+    }
+    if (!m_insertRequest) {
+        m_insertRequest = std::make_unique<QSqlQuery>(db);
+        m_insertRequest->prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text,"
+                                                " state) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    }
+    QSqlQuery& q = *m_insertRequest;
+    q.bindValue(0, info.action);
+    q.bindValue(1, info.entry);
+    q.bindValue(2, info.part);
+    q.bindValue(3, nowStamp());
+    q.bindValue(4, info.recipient);
+    q.bindValue(5, info.name);
+    q.bindValue(6, info.text);
+    q.bindValue(7, QString::fromLatin1(kHandedOver));
+    if (!q.exec()) {
+        fail(QStringLiteral("insert request"), q.lastError());
+        if (batched)
+            db.rollback();
+        return false;
+    }
+    const qint64 row = q.lastInsertId().toLongLong();
+    if (batched && !m_commit->exec()) {
+        fail(QStringLiteral("commit"), m_commit->lastError());
+        db.rollback();
+        return false;
+    }
+    m_rows.insert(request, row);
     m_waiting.remove(request);
     return true;
 }
@@ -308,30 +390,28 @@ void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const 
         return;
     const qint64 row = m_rows.take(request);
     const RequestInfo waiting = m_waiting.take(request);
-    QSqlQuery q(database());
     if (row > 0) {
-        q.prepare(QStringLiteral("UPDATE requests SET state = ?, reply = ?, cost = ? WHERE id = ?"));
-        q.addBindValue(QString::fromLatin1(stateName(outcome)));
-        q.addBindValue(reply);
-        const int cost = chargedCredits(reply);
-        q.addBindValue(cost >= 0 ? QVariant(cost) : QVariant());
-        q.addBindValue(row);
-    } else if (waiting.action >= 0) {
-        // Never handed over: it is on record all the same, as not sent.
-        q.prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text, state,"
-                                 " reply) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        q.addBindValue(waiting.action);
-        q.addBindValue(waiting.entry);
-        q.addBindValue(waiting.part);
-        q.addBindValue(stamp(QDateTime::currentDateTime()));
-        q.addBindValue(waiting.recipient);
-        q.addBindValue(waiting.name);
-        q.addBindValue(waiting.text);
-        q.addBindValue(QString::fromLatin1(kNotSent));
-        q.addBindValue(reply);
-    } else {
+        if (m_ends.isEmpty())
+            QTimer::singleShot(0, &m_flushContext, [this] { flush(); });
+        m_ends.append({row, QString::fromLatin1(stateName(outcome)), reply, chargedCredits(reply)});
         return;
     }
+    if (waiting.action < 0)
+        return;
+    // Never handed over: it is on record all the same, as not sent.
+    flush();
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text, state,"
+                             " reply) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(waiting.action);
+    q.addBindValue(waiting.entry);
+    q.addBindValue(waiting.part);
+    q.addBindValue(nowStamp());
+    q.addBindValue(waiting.recipient);
+    q.addBindValue(waiting.name);
+    q.addBindValue(waiting.text);
+    q.addBindValue(QString::fromLatin1(kNotSent));
+    q.addBindValue(reply);
     if (!q.exec())
         fail(QStringLiteral("end request"), q.lastError());
 }
@@ -339,6 +419,7 @@ void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const 
 void SendJournal::actionEnded(qint64 action, bool cancelled) {
     if (!m_open || action < 0)
         return;
+    flush();
     QSqlQuery q(database());
     q.prepare(QStringLiteral("UPDATE actions SET state = ?, ended = ?, owner_pid = NULL WHERE id = ?"));
     q.addBindValue(QString::fromLatin1(cancelled ? kCancelled : kDone));

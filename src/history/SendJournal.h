@@ -4,10 +4,13 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QObject>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // The send journal: every send action and every request of it, in an SQLite
@@ -87,6 +90,9 @@ public:
     void actionEnded(qint64 action, bool cancelled) override;
     QString lastError() const override { return m_error; }
 
+    // Writes the answers still held (another connection reads the file).
+    void flush();
+
     static const char* stateName(SendOutcome::Kind outcome);
     // "Abgebuchte Credits: 10" in a reply; -1 when it names none.
     static int chargedCredits(const QString& reply);
@@ -107,5 +113,23 @@ private:
     // handed over (or end without it), so a queued request costs no write.
     QHash<qint64, RequestInfo> m_waiting;
     QHash<qint64, qint64> m_rows; // request key -> row, once written
+    // Answers not yet written: they go with the next hand-over's commit (one
+    // commit per message in a run), or at the next turn of the event loop. A
+    // crash before that leaves the request "handed over", which is never
+    // taken for unsent.
+    struct PendingEnd {
+        qint64 row;
+        QString state;
+        QString reply;
+        int cost;
+    };
+    QList<PendingEnd> m_ends;
+    QObject m_flushContext;
+    bool writeEnds();
+    std::unique_ptr<QSqlQuery> m_insertRequest;
+    std::unique_ptr<QSqlQuery> m_updateRequest;
+    std::unique_ptr<QSqlQuery> m_begin;
+    std::unique_ptr<QSqlQuery> m_commit;
+
     qint64 m_nextKey = 1;
 };

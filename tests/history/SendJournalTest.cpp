@@ -154,6 +154,7 @@ TEST_F(JournalUnderSession, AnInterruptedRunResumesOnlyWhatNeverLeft) {
 
     // This instance "died" after the tenth reply; the reply to the tenth
     // entry was lost with it.
+    journal.flush(); // what this instance still held in memory is lost with it below
     const qint64 recorded = rows(journal, QStringLiteral("SELECT id FROM actions"))[0][0].toLongLong();
     QSqlQuery kill(journal.database());
     ASSERT_TRUE(kill.exec(QStringLiteral("UPDATE actions SET owner_pid = %1").arg(deadPid())));
