@@ -37,13 +37,6 @@ QStringList captions() {
     return {QStringLiteral("Ja"), QStringLiteral("Verwerfen"), QStringLiteral("Nein")};
 }
 
-QString resendQuestionText(int entries) {
-    return QStringLiteral("Für %1 Nachrichten kam keine Antwort; ob sie angekommen sind, ist nicht bekannt. Wenn Sie "
-                          "sie erneut senden, erhalten manche Empfänger die Nachricht womöglich zweimal, und jede "
-                          "wird erneut berechnet. Jetzt erneut senden?")
-        .arg(count(entries));
-}
-
 qint64 smsCount(const QList<SendRules::MassEntry>& entries, const QList<int>& places, const QString& text,
                 bool isAbsenderkennung, bool isLongSmsEnabled) {
     qint64 n = 0;

@@ -15,9 +15,6 @@ QString questionText(const SendJournal::OpenRun& run);
 // The buttons, in the order Yes, No, Cancel: Escape keeps the run.
 QStringList captions(); // "Ja", "Verwerfen", "Nein"
 
-// The explicit question before sending entries again that got no answer.
-QString resendQuestionText(int entries);
-
 // How many SMS the given places of a run cost in parts, with the placeholders
 // filled per entry and the text split the way the send session splits it.
 qint64 smsCount(const QList<SendRules::MassEntry>& entries, const QList<int>& places, const QString& text,

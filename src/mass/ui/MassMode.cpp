@@ -257,9 +257,8 @@ void MassMode::resend(qint64 action, const QList<int>& places) {
     const std::optional<SendJournal::OpenRun> run = m_p.journal->runOf(action);
     if (!run)
         return;
-    if (Prompts::show(Prompts::Icon::Warning, Product::productName(),
-                      ResumeOffer::resendQuestionText(int(places.size())), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
-        return;
+    // The history window has asked whether to send them again; what follows
+    // is what any run asks: the credits, then the number of messages.
     sendRecorded(*run, places, true);
 }
 

@@ -140,3 +140,25 @@ TEST(MainWindowJournal, ASendFromTheWindowIsOnRecordAndTheToolbarOpensItsHistory
     emit h.ui().tbVerlauf->Click();
     EXPECT_EQ(h.window->findChildren<frmVerlauf*>().size(), 1);
 }
+
+TEST(MainWindowJournal, EntriesWithoutAnswerGoAgainOnlyWhenTheUserAsksFromTheHistory) {
+    MainWindowHarness h;
+    const qint64 action = leaveInterruptedRun();
+    h.prompts.queueAnswer(Prompts::Answer::No); // "Verwerfen": nothing goes by itself
+    h.load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return actionState(action) == QStringLiteral("discarded"); }, 5000));
+    EXPECT_EQ(h.messagesStored(), 0);
+
+    emit h.ui().tbVerlauf->Click();
+    frmVerlauf* history = h.window->findChild<frmVerlauf*>();
+    ASSERT_NE(history, nullptr);
+    h.prompts.clear();
+    h.prompts.queueAnswer(Prompts::Answer::Yes); // the mass question, for one message
+    emit history->resendRequested(action, {1});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return actionState(action) == QStringLiteral("done"); }, 20000));
+    ASSERT_EQ(h.prompts.messages().size(), 1);
+    EXPECT_TRUE(h.prompts.messages()[0].text.contains(QStringLiteral("die 1 Nachrichten"))) << h.prompts.messages()[0].text.toStdString();
+    const auto rows = h.service->query(QStringLiteral("SELECT empfaenger FROM messages"));
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0][0].toString(), QStringLiteral("00491704000001"));
+}
