@@ -8,12 +8,11 @@
 #include "history/HistoryQuery.h"
 #include "history/JournalErrors.h"
 #include "history/SendJournal.h"
-#include "platform/FileSystem.h"
 #include "platform/Prompts.h"
+#include "platform/SaveTarget.h"
 
 #include <QDateTime>
 #include <QFontMetrics>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
@@ -261,19 +260,10 @@ void frmVerlauf::reuseCurrentText() {
 }
 
 void frmVerlauf::exportShown() {
-    QString path = Prompts::dialog(QString::fromLatin1(Prompts::Dialog::SaveFile),
-                                   {{QStringLiteral("title"), QStringLiteral("Verlauf exportieren")},
-                                    {QStringLiteral("name"), QStringLiteral("Verlauf.csv")},
-                                    {QStringLiteral("filter"), QStringLiteral("CSV-Datei (*.csv)")}})
-                       .toString();
+    const QString path = SaveTarget::choose(QStringLiteral("Verlauf exportieren"), QStringLiteral("Verlauf.csv"),
+                                            QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv"),
+                                            Product::productName());
     if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    if (FileSystem::fileExists(path) &&
-        Prompts::show(Prompts::Icon::Question, Product::productName(),
-                      QStringLiteral("Die Datei existiert bereits.\r\nWollen Sie die Datei überschreiben?"),
-                      Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     // A hundred thousand rows take a second or two.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

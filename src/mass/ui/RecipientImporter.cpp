@@ -5,12 +5,11 @@
 #include "mass/DuplicateCheck.h"
 #include "mass/RecipientImport.h"
 #include "mass/ui/frmMultiSMS.h"
-#include "platform/FileSystem.h"
 #include "platform/Prompts.h"
+#include "platform/SaveTarget.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QThread>
 #include <QUrl>
@@ -169,19 +168,9 @@ void RecipientImporter::checkDuplicates(bool keepFileName) {
 }
 
 void RecipientImporter::exportFile() {
-    QString path = Prompts::dialog(QString::fromLatin1(Prompts::Dialog::SaveFile),
-                                   {{QStringLiteral("title"), QStringLiteral("Liste exportieren")},
-                                    {QStringLiteral("name"), QString()},
-                                    {QStringLiteral("filter"), QStringLiteral("CSV-Datei (*.csv)")}})
-                       .toString();
+    const QString path = SaveTarget::choose(QStringLiteral("Liste exportieren"), QString(),
+                                            QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv"), title());
     if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    if (FileSystem::fileExists(path) &&
-        Prompts::show(Prompts::Icon::Question, title(),
-                      QStringLiteral("Die Datei existiert bereits.\r\nWollen Sie die Datei überschreiben?"),
-                      Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     if (!CsvExport::save(path, m_window.list().entries()))
         Prompts::show(Prompts::Icon::Error, title(),
