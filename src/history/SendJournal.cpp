@@ -27,6 +27,8 @@ namespace {
 // other's short transactions before a write counts as failed.
 constexpr int kBusyTimeoutMs = 5000;
 constexpr int kSchemaVersion = 1;
+// How long an answer may wait for a hand-over to take it into the file.
+constexpr int kHoldAnswersMs = 50;
 
 QString stamp(const QDateTime& t) {
     return t.toString(Qt::ISODateWithMs);
@@ -36,8 +38,9 @@ QString stamp(const QDateTime& t) {
 // the time zone each time, which cost more than the write itself in a run:
 // the offset is taken once a second and added to the clock.
 QString nowStamp() {
-    static QElapsedTimer since;
-    static qint64 offsetMs = 0;
+    // Per thread: a run's hand-overs are stamped on the transfer's thread.
+    thread_local QElapsedTimer since;
+    thread_local qint64 offsetMs = 0;
     if (!since.isValid() || since.elapsed() >= 1000) {
         offsetMs = qint64(QDateTime::currentDateTime().offsetFromUtc()) * 1000;
         since.start();
@@ -58,14 +61,14 @@ QString hostName() {
 } // namespace
 
 SendJournal::SendJournal(const QString& path)
-    : m_path(path), m_connection(QStringLiteral("journal-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+    : m_path(path), m_connection(QStringLiteral("journal-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+    m_flushTimer.setSingleShot(true);
+    m_flushTimer.setInterval(kHoldAnswersMs);
+    QObject::connect(&m_flushTimer, &QTimer::timeout, &m_flushTimer, [this] { flush(); });
+}
 
 SendJournal::~SendJournal() {
-    flush();
-    m_insertRequest.reset();
-    m_updateRequest.reset();
-    m_begin.reset();
-    m_commit.reset();
+    m_writer.close();
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -97,7 +100,12 @@ QSqlDatabase SendJournal::database() const {
     return QSqlDatabase::database(m_connection, false);
 }
 
+QString SendJournal::lastError() const {
+    return m_writerFailed ? m_writer.error() : m_error;
+}
+
 bool SendJournal::fail(const QString& what, const QSqlError& error) {
+    m_writerFailed = false;
     m_error = JournalErrors::text(what, error.nativeErrorCode().toInt(), error.text());
     return false;
 }
@@ -111,6 +119,7 @@ bool SendJournal::exec(const QString& sql) {
 
 bool SendJournal::open() {
     m_open = false;
+    m_writer.close();
     m_movedAside.clear();
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath())) {
@@ -167,6 +176,13 @@ bool SendJournal::openFile() {
     if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
         !exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !createSchema())
         return false;
+    // The send path's connection copies the log into the file; this one
+    // would do it in the middle of a run, on the window thread.
+    exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+    if (!m_writer.open(m_path)) {
+        m_error = m_writer.error();
+        return false;
+    }
     m_open = true;
     return true;
 }
@@ -297,107 +313,38 @@ qint64 SendJournal::requestQueued(const RequestInfo& info) {
     if (!m_open || info.action < 0)
         return -1;
     const qint64 key = m_nextKey++;
-    m_waiting.insert(key, info);
+    m_writer.queued(key, info);
     return key;
 }
 
-bool SendJournal::writeEnds() {
-    if (m_ends.isEmpty())
-        return true;
-    if (!m_updateRequest) {
-        m_updateRequest = std::make_unique<QSqlQuery>(database());
-        m_updateRequest->prepare(QStringLiteral("UPDATE requests SET state = ?, reply = ?, cost = ? WHERE id = ?"));
-    }
-    QSqlQuery& q = *m_updateRequest;
-    for (const PendingEnd& e : std::as_const(m_ends)) {
-        q.bindValue(0, e.state);
-        q.bindValue(1, e.reply);
-        q.bindValue(2, e.cost >= 0 ? QVariant(e.cost) : QVariant());
-        q.bindValue(3, e.row);
-        if (!q.exec())
-            return fail(QStringLiteral("end request"), q.lastError());
-    }
-    m_ends.clear();
-    return true;
-}
-
 void SendJournal::flush() {
-    if (!m_open || m_ends.isEmpty())
-        return;
-    QSqlDatabase db = database();
-    db.transaction();
-    if (writeEnds())
-        db.commit();
-    else
-        db.rollback();
+    if (m_open && !m_writer.flush())
+        m_writerFailed = true;
 }
 
 bool SendJournal::handingOver(qint64 request) {
-    const auto it = m_waiting.constFind(request);
-    if (!m_open || it == m_waiting.constEnd())
+    if (!m_open)
         return false;
-    const RequestInfo& info = it.value();
-    // The answers since the last hand-over and this request: one commit,
-    // done before the request's bytes may leave.
-    QSqlDatabase db = database();
-    // Statements kept prepared: in a run this is the one write per message.
-    if (!m_begin) {
-        m_begin = std::make_unique<QSqlQuery>(db);
-        m_begin->prepare(QStringLiteral("BEGIN"));
-        m_commit = std::make_unique<QSqlQuery>(db);
-        m_commit->prepare(QStringLiteral("COMMIT"));
-    }
-    const bool batched = !m_ends.isEmpty();
-    if (batched && !m_begin->exec())
-        return fail(QStringLiteral("begin"), m_begin->lastError());
-    if (!writeEnds()) {
-        db.rollback();
-        return false;
-    }
-    if (!m_insertRequest) {
-        m_insertRequest = std::make_unique<QSqlQuery>(db);
-        m_insertRequest->prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text,"
-                                                " state) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    }
-    QSqlQuery& q = *m_insertRequest;
-    q.bindValue(0, info.action);
-    q.bindValue(1, info.entry);
-    q.bindValue(2, info.part);
-    q.bindValue(3, nowStamp());
-    q.bindValue(4, info.recipient);
-    q.bindValue(5, info.name);
-    q.bindValue(6, info.text);
-    q.bindValue(7, QString::fromLatin1(kHandedOver));
-    if (!q.exec()) {
-        fail(QStringLiteral("insert request"), q.lastError());
-        if (batched)
-            db.rollback();
-        return false;
-    }
-    const qint64 row = q.lastInsertId().toLongLong();
-    if (batched && !m_commit->exec()) {
-        fail(QStringLiteral("commit"), m_commit->lastError());
-        db.rollback();
-        return false;
-    }
-    m_rows.insert(request, row);
-    m_waiting.remove(request);
-    return true;
+    if (m_writer.handingOver(request, nowStamp()))
+        return true;
+    m_writerFailed = true;
+    return false;
 }
 
 void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) {
     if (!m_open)
         return;
-    const qint64 row = m_rows.take(request);
-    const RequestInfo waiting = m_waiting.take(request);
-    if (row > 0) {
-        if (m_ends.isEmpty())
-            QTimer::singleShot(0, &m_flushContext, [this] { flush(); });
-        m_ends.append({row, QString::fromLatin1(stateName(outcome)), reply, chargedCredits(reply)});
+    std::optional<RequestInfo> neverWent;
+    if (m_writer.ended(request, QString::fromLatin1(stateName(outcome)), reply, chargedCredits(reply), &neverWent)) {
+        // In a run the next hand-over takes it along; the timer writes what
+        // is left when none follows soon.
+        if (!m_flushTimer.isActive())
+            m_flushTimer.start();
         return;
     }
-    if (waiting.action < 0)
+    if (!neverWent || neverWent->action < 0)
         return;
+    const RequestInfo& waiting = *neverWent;
     // Never handed over: it is on record all the same, as not sent.
     flush();
     QSqlQuery q(database());

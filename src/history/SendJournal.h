@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/JournalWriter.h"
 #include "messaging/SendRecord.h"
 
 #include <QDateTime>
@@ -9,7 +10,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QTimer>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -85,10 +88,11 @@ public:
     // SendRecord
     qint64 actionStarted(const ActionInfo& info) override;
     qint64 requestQueued(const RequestInfo& info) override;
+    // Safe from a transfer's worker thread, as the other request writes are.
     bool handingOver(qint64 request) override;
     void requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) override;
     void actionEnded(qint64 action, bool cancelled) override;
-    QString lastError() const override { return m_error; }
+    QString lastError() const override;
 
     // Writes the answers still held (another connection reads the file).
     void flush();
@@ -109,27 +113,14 @@ private:
     bool m_open = false;
     QString m_movedAside;
     QString m_error;
-    // Requests waiting in the session's queue: written only once they are
-    // handed over (or end without it), so a queued request costs no write.
-    QHash<qint64, RequestInfo> m_waiting;
-    QHash<qint64, qint64> m_rows; // request key -> row, once written
-    // Answers not yet written: they go with the next hand-over's commit (one
-    // commit per message in a run), or at the next turn of the event loop. A
-    // crash before that leaves the request "handed over", which is never
+    // Requests and their answers: written on a connection of their own,
+    // which a transfer's thread may use. A request costs no write while it
+    // waits in the queue; answers go with the next hand-over's commit (one
+    // commit per message in a run), or a moment later when none follows.
+    // A crash before that leaves the request "handed over", which is never
     // taken for unsent.
-    struct PendingEnd {
-        qint64 row;
-        QString state;
-        QString reply;
-        int cost;
-    };
-    QList<PendingEnd> m_ends;
-    QObject m_flushContext;
-    bool writeEnds();
-    std::unique_ptr<QSqlQuery> m_insertRequest;
-    std::unique_ptr<QSqlQuery> m_updateRequest;
-    std::unique_ptr<QSqlQuery> m_begin;
-    std::unique_ptr<QSqlQuery> m_commit;
-
-    qint64 m_nextKey = 1;
+    JournalWriter m_writer;
+    std::atomic<bool> m_writerFailed{false};
+    QTimer m_flushTimer;
+    std::atomic<qint64> m_nextKey{1};
 };

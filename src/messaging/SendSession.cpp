@@ -40,7 +40,7 @@ QString runStamp() {
 
 SendSession::SendSession(QObject* parent) : QObject(parent), m_iNet(new Transfer(this)) {
     m_tm.setInterval(m_sendTimeoutMs);
-    m_lanes.append(Lane{m_iNet, std::nullopt});
+    m_lanes.append(Lane{m_iNet, std::nullopt, std::nullopt});
     connect(m_iNet, &Transfer::stateChanged, this, &SendSession::onStateChanged);
     connect(&m_tm, &QTimer::timeout, this, &SendSession::onTimeout);
 }
@@ -55,7 +55,7 @@ bool SendSession::isIdle() const {
     if (!m_queue.isEmpty())
         return false;
     return std::none_of(m_lanes.cbegin(), m_lanes.cend(),
-                        [](const Lane& l) { return l.flight || l.transfer->stillExecuting(); });
+                        [](const Lane& l) { return l.flight || l.staged || l.transfer->stillExecuting(); });
 }
 
 void SendSession::beginAction(const Action& action, bool mass) {
@@ -210,11 +210,11 @@ void SendSession::pump() {
             if (!m_queue.at(i).flight.mass || flightsUnderWay() >= m_run.window)
                 break;
         }
-        if (pick < 0)
+        Lane* lane = pick < 0 ? nullptr : freeLane(m_queue.at(pick).flight.mass);
+        if (!lane) {
+            stageNext();
             return;
-        Lane* lane = freeLane(m_queue.at(pick).flight.mass);
-        if (!lane)
-            return;
+        }
         Pending next = m_queue.takeAt(pick);
         if (!mayHandOver(next.flight.key)) {
             endWithoutSending(next.flight);
@@ -257,11 +257,13 @@ void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
         }
         return nullptr;
     };
-    if (Lane* lane = laneOf(); !lane || !lane->flight)
+    Lane* lane = laneOf();
+    if (!lane || !lane->flight)
         return;
     QString response;
     const int status = transfer->lastStatus();
     const bool beforeSending = transfer->lastFailedBeforeSending();
+    const bool heldBack = transfer->lastHeldBack();
     if (state == Transfer::StateResponseComplete) {
         // The request stays "in flight" while its reply is read: a send
         // started from the events run here waits in the queue and cannot
@@ -269,20 +271,57 @@ void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
         const QPointer<SendSession> alive(this);
         // Window events run between the pieces of a long reply; after the
         // last piece they run once the next request is out, not before it.
+        // Not while a staged request follows: its outcome would land first.
+        const bool yield = !lane->staged;
         for (QString chunk = transfer->getChunk(kChunkSize); !chunk.isEmpty();) {
             response += chunk;
             chunk = transfer->getChunk(kChunkSize);
-            if (chunk.isEmpty())
-                break;
+            if (chunk.isEmpty() || !yield)
+                continue;
             QCoreApplication::processEvents();
             if (!alive)
                 return; // the owner went meanwhile
         }
     }
-    Lane* lane = laneOf(); // the lanes may have grown while the reply was read
+    lane = laneOf(); // the lanes may have grown while the reply was read
     if (!lane || !lane->flight)
         return;
-    const Flight flight = *std::exchange(lane->flight, std::nullopt);
+    // A staged request is now the one under way on this component.
+    const Flight flight = *std::exchange(lane->flight, std::exchange(lane->staged, std::nullopt));
+    const QPointer<SendSession> alive(this);
+    if (heldBack && flight.mass && m_run.cancelled) {
+        // Kept back after the run stopped: as an entry walked after a cancel.
+        recordEnd(flight.key, SendOutcome::Kind::NotSent, QString());
+        requestDone(flight);
+    } else if (heldBack) {
+        // Its hand-over could not be written down: it never left.
+        stopRunUnrecorded();
+        if (!alive)
+            return;
+        endWithoutSending(flight);
+    } else {
+        reportEnding(flight, state, response, status, beforeSending);
+        if (!alive)
+            return;
+    }
+    pump();
+    if (!alive)
+        return;
+    if (!isIdle()) {
+        // A run with room for more walks on before every request is in.
+        if (m_run.active && m_run.waitingForIdle && runHasRoom())
+            onIdleForRun();
+        return;
+    }
+    emit idle();
+    if (!alive)
+        return;
+    if (m_run.active)
+        onIdleForRun();
+}
+
+void SendSession::reportEnding(const Flight& flight, int state, const QString& response, int status,
+                               bool beforeSending) {
     const SendOutcome::Ending ending{state == Transfer::StateResponseComplete, response, status, beforeSending};
     const SendOutcome::Kind kind = SendOutcome::classify(ending);
     if (flight.mass) {
@@ -307,21 +346,6 @@ void SendSession::onLaneStateChanged(Transfer* transfer, int state) {
         }
         requestDone(flight);
     }
-    const QPointer<SendSession> alive(this);
-    pump();
-    if (!alive)
-        return;
-    if (!isIdle()) {
-        // A run with room for more walks on before every request is in.
-        if (m_run.active && m_run.waitingForIdle && runHasRoom())
-            onIdleForRun();
-        return;
-    }
-    emit idle();
-    if (!alive)
-        return;
-    if (m_run.active)
-        onIdleForRun();
 }
 
 void SendSession::handleReply(const Flight& flight, const QString& response) {

@@ -145,6 +145,9 @@ private:
     struct Lane {
         Transfer* transfer = nullptr;
         std::optional<Flight> flight;
+        // A run's next request, handed to the component to go the moment the
+        // flight's answer is in (see stageNext).
+        std::optional<Flight> staged;
     };
     struct Pending {
         QString url;
@@ -171,6 +174,9 @@ private:
     qint64 recordRequest(int entry, int part, const QString& recipient, const QString& name, const QString& text);
     void recordEnd(qint64 key, SendOutcome::Kind kind, const QString& reply);
     bool mayHandOver(qint64 key);
+    void stopRunUnrecorded();
+    void stageNext();
+    void withdrawStaged();
     void endWithoutSending(const Flight& flight);
     void requestDone(const Flight& flight);
     void endRecordedAction(qint64 key, bool cancelled);
@@ -183,6 +189,7 @@ private:
     bool runHasRoom() const;
     void onStateChanged(int state);
     void onLaneStateChanged(Transfer* transfer, int state);
+    void reportEnding(const Flight& flight, int state, const QString& response, int status, bool beforeSending);
     void onTimeout();
     void handleReply(const Flight& flight, const QString& response);
     void step();

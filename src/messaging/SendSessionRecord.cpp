@@ -59,11 +59,16 @@ bool SendSession::mayHandOver(qint64 key) {
         warnNotRecorded();
         return true;
     }
+    stopRunUnrecorded();
+    return false;
+}
+
+void SendSession::stopRunUnrecorded() {
     if (m_run.active && !m_run.cancelled) {
         m_run.cancelled = true;
+        withdrawStaged();
         Prompts::show(Prompts::Icon::Error, Product::productName(), runStoppedText(m_record->lastError()));
     }
-    return false;
 }
 
 void SendSession::recordEnd(qint64 key, SendOutcome::Kind kind, const QString& reply) {

@@ -58,13 +58,17 @@ bool SendSession::startRun(const QList<SendRules::MassEntry>& snapshot, const QL
 }
 
 void SendSession::cancelRun() {
-    if (m_run.active)
-        m_run.cancelled = true;
+    if (!m_run.active)
+        return;
+    m_run.cancelled = true;
+    withdrawStaged();
 }
 
 void SendSession::interruptRun() {
-    if (m_run.active)
-        m_run.cancelled = m_run.interrupted = true;
+    if (!m_run.active)
+        return;
+    m_run.cancelled = m_run.interrupted = true;
+    withdrawStaged();
 }
 
 void SendSession::step() {

@@ -1,8 +1,10 @@
 #include "messaging/SendSession.h"
 
+#include "messaging/GatewayRequest.h"
 #include "platform/Transfer.h"
 
 #include <algorithm>
+#include <utility>
 
 // The window of a mass run: how many requests may be under way, on which
 // transfer components, and which waiting request may go next.
@@ -11,19 +13,80 @@ int SendSession::flightsUnderWay() const {
     return int(std::count_if(m_lanes.cbegin(), m_lanes.cend(), [](const Lane& l) { return l.flight.has_value(); }));
 }
 
+namespace {
+// With one request at a time, the time from an answer to the next request is
+// all a fast link loses: the next entry waits on the component, ready to go
+// the moment the answer is in. With more under way the others fill that gap.
+bool stages(int window) {
+    return window == 1;
+}
+} // namespace
+
 bool SendSession::runHasRoom() const {
-    // Recipients under way or waiting, each counted once: a split text's
-    // later parts wait for its earlier ones, not for a free place.
+    // Recipients under way, staged or waiting, each counted once: a split
+    // text's later parts wait for its earlier ones, not for a free place.
     QList<int> entries;
     for (const Lane& l : m_lanes) {
-        if (l.flight && !entries.contains(l.flight->entry))
-            entries.append(l.flight->entry);
+        for (const std::optional<Flight>* f : {&l.flight, &l.staged}) {
+            if (*f && !entries.contains((*f)->entry))
+                entries.append((*f)->entry);
+        }
     }
     for (const Pending& p : m_queue) {
         if (!entries.contains(p.flight.entry))
             entries.append(p.flight.entry);
     }
-    return entries.size() < m_run.window;
+    return entries.size() < m_run.window + (stages(m_run.window) ? 1 : 0);
+}
+
+void SendSession::stageNext() {
+    if (!m_run.active || m_run.cancelled || !stages(m_run.window) || m_queue.isEmpty())
+        return;
+    const Pending& next = m_queue.head();
+    // Without its hand-over on record it waits for the usual way, which stops the run.
+    if (!next.flight.mass || (m_record && next.flight.key < 0))
+        return;
+    const auto lane = std::find_if(m_lanes.begin(), m_lanes.end(),
+                                   [](const Lane& l) { return l.flight && l.flight->mass && !l.staged; });
+    if (lane == m_lanes.end())
+        return;
+    Transfer::Gate gate;
+    if (m_record) {
+        // On the component's thread: the record takes it as handed over
+        // before the bytes go, exactly as when this thread hands it over.
+        SendRecord* record = m_record;
+        const qint64 key = next.flight.key;
+        gate = [record, key] { return record->handingOver(key); };
+    }
+    if (lane->transfer != m_iNet) {
+        lane->transfer->setProxySettings(m_iNet->accessType(), m_iNet->proxy());
+        lane->transfer->setTimeoutMs(m_iNet->timeoutMs());
+    }
+    if (!lane->transfer->executeNext(next.url, QStringLiteral("POST"), next.body,
+                                     {GatewayRequest::contentTypeHeader()}, std::move(gate)))
+        return;
+    lane->staged = m_queue.dequeue().flight;
+}
+
+void SendSession::withdrawStaged() {
+    // Nothing new goes out: what waits on a component is taken back, with
+    // the later parts of its recipient, and never left.
+    QList<int> entries;
+    for (Lane& l : m_lanes) {
+        if (!l.staged || !l.transfer->withdrawNext())
+            continue;
+        const Flight f = *std::exchange(l.staged, std::nullopt);
+        entries.append(f.entry);
+        recordEnd(f.key, SendOutcome::Kind::NotSent, QString());
+        requestDone(f);
+    }
+    for (qsizetype i = m_queue.size() - 1; i >= 0; --i) {
+        if (!m_queue.at(i).flight.mass || !entries.contains(m_queue.at(i).flight.entry))
+            continue;
+        const Flight f = m_queue.takeAt(i).flight;
+        recordEnd(f.key, SendOutcome::Kind::NotSent, QString());
+        requestDone(f);
+    }
 }
 
 bool SendSession::mayGoNow(const Pending& pending) const {
@@ -49,6 +112,6 @@ SendSession::Lane* SendSession::freeLane(bool mass) {
         return nullptr;
     auto* t = new Transfer(this);
     connect(t, &Transfer::stateChanged, this, [this, t](int state) { onLaneStateChanged(t, state); });
-    m_lanes.append(Lane{t, std::nullopt});
+    m_lanes.append(Lane{t, std::nullopt, std::nullopt});
     return &m_lanes.last();
 }

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace {
+
+constexpr int kCallerFirstMs = 1000;
 
 // Errors where no byte of the request can have reached the server.
 bool failedBeforeSending(httplib::Error error) {
@@ -41,6 +44,7 @@ HttpWorker::~HttpWorker() {
         std::unique_lock lock(m_mutex);
         m_stopping = true;
         m_done = nullptr;
+        m_follow.reset();
         m_wake.notify_all();
         // A stop that lands before the request has its socket shuts nothing:
         // shut again until the worker has come back.
@@ -68,6 +72,19 @@ void HttpWorker::start(Request request, Done done) {
         m_headStatus = 0;
     }
     m_wake.notify_one();
+}
+
+bool HttpWorker::follow(Request request, Gate gate, Done done) {
+    std::lock_guard lock(m_mutex);
+    if (!m_busy || m_follow || m_stopping)
+        return false;
+    m_follow = std::make_unique<FollowOn>(FollowOn{std::move(request), std::move(gate), std::move(done)});
+    return true;
+}
+
+bool HttpWorker::withdrawFollow() {
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_follow, nullptr) != nullptr;
 }
 
 void HttpWorker::abort() {
@@ -122,9 +139,12 @@ HttpWorker::Result HttpWorker::run(const Request& r) {
         m_current = c;
     }
     // The caller's deadline ends the request (abort()); these only keep a
-    // worker whose caller went from waiting for ever.
-    const time_t sec = r.timeoutMs / 1000;
-    const time_t usec = (r.timeoutMs % 1000) * 1000;
+    // worker whose caller went from waiting for ever, so they come later:
+    // a follow-on is taken back at the caller's deadline, not sent after a
+    // time-out of the worker's own.
+    const int limitMs = r.timeoutMs + kCallerFirstMs;
+    const time_t sec = limitMs / 1000;
+    const time_t usec = (limitMs % 1000) * 1000;
     c->client->set_connection_timeout(sec, usec);
     c->client->set_read_timeout(sec, usec);
     c->client->set_write_timeout(sec, usec);
@@ -168,22 +188,22 @@ HttpWorker::Result HttpWorker::run(const Request& r) {
 }
 
 void HttpWorker::loop() {
+    std::unique_ptr<FollowOn> follow;
+    bool heldBack = false;
     for (;;) {
         std::unique_ptr<Request> request;
-        // A run hands its next request over a fraction of a millisecond
-        // after the last result: looking for it a little while before going
-        // to sleep saves two thread wake-ups per message. Yielding leaves
-        // the core to anyone else who needs it meanwhile.
-        for (const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(300);
-             std::chrono::steady_clock::now() < until;) {
-            {
-                std::lock_guard lock(m_mutex);
-                if (m_stopping || m_next)
-                    break;
+        if (follow) {
+            // Straight on from the last answer: what the gate writes down is
+            // the only thing between that answer and these bytes. Once a gate
+            // has said no, what follows stays back too, gate or not.
+            if (heldBack || (follow->gate && !follow->gate())) {
+                Result held;
+                held.beforeSending = held.heldBack = heldBack = true;
+                finish(std::move(held), follow);
+                continue;
             }
-            std::this_thread::yield();
-        }
-        {
+            request = std::make_unique<Request>(std::move(follow->request));
+        } else {
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_stopping || m_next; });
             if (m_stopping) {
@@ -193,18 +213,26 @@ void HttpWorker::loop() {
             }
             request = std::move(m_next);
         }
-        Result result = run(*request);
-        Done done;
-        {
-            // Free before the result is told: whoever hears of it may start
-            // the next request on this worker straight away.
-            std::lock_guard lock(m_mutex);
-            done = std::move(m_done);
-            m_done = nullptr;
-            m_busy = false;
-        }
-        m_idle.notify_all();
-        if (done)
-            done(std::move(result));
+        heldBack = false;
+        finish(run(*request), follow);
     }
+}
+
+void HttpWorker::finish(Result result, std::unique_ptr<FollowOn>& follow) {
+    Done done;
+    {
+        // Free before the result is told: whoever hears of it may start the
+        // next request on this worker straight away. A follow-on keeps it busy.
+        std::lock_guard lock(m_mutex);
+        done = follow ? std::move(follow->done) : std::move(m_done);
+        m_done = nullptr;
+        follow = m_stopping ? nullptr : std::exchange(m_follow, nullptr);
+        m_busy = follow != nullptr;
+        m_aborted = false;
+        m_headStatus = 0;
+    }
+    if (!follow)
+        m_idle.notify_all();
+    if (done)
+        done(std::move(result));
 }

@@ -36,10 +36,14 @@ public:
         int status = 0;        // 0 when no answer's head arrived
         bool complete = false; // a whole answer below 300
         bool beforeSending = false;
+        bool heldBack = false; // a follow-on whose gate said no: nothing left
         QByteArray body;
         QByteArray contentType;
     };
     using Done = std::function<void(Result)>;
+    // Runs on the worker's thread right before a follow-on's bytes go: false
+    // keeps it back.
+    using Gate = std::function<bool()>;
 
     HttpWorker();
     // Ends a request under way (its callback is not run) and the thread.
@@ -51,7 +55,17 @@ public:
     bool busy() const;
     // Only when not busy.
     void start(Request request, Done done);
+    // A request to go on this worker as soon as the one under way has its
+    // answer, without waiting for the caller's thread: its gate runs first,
+    // then its bytes go. Its callback runs after the current one's. After a
+    // gate said no, a follow-on queued behind it is held back too. False
+    // when nothing is under way or a follow-on waits already.
+    bool follow(Request request, Gate gate, Done done);
+    // Takes back a follow-on that has not started (its callback is not run):
+    // false when there is none or it has started.
+    bool withdrawFollow();
     // Breaks off the request under way: its callback reports a failure.
+    // A follow-on still waits; it goes after the failure is told.
     void abort();
     // The status of the answer to the request under way once its head has
     // come (0 before): a request given up at its deadline says whether an
@@ -60,7 +74,9 @@ public:
 
 private:
     struct Connection;
+    struct FollowOn;
     void loop();
+    void finish(Result result, std::unique_ptr<FollowOn>& follow);
     Result run(const Request& request);
     Connection& connectionFor(const Request& request);
 
@@ -73,6 +89,12 @@ private:
     std::atomic<int> m_headStatus{0};
     std::unique_ptr<Request> m_next;
     Done m_done;
+    struct FollowOn {
+        Request request;
+        Gate gate;
+        Done done;
+    };
+    std::unique_ptr<FollowOn> m_follow;
     Connection* m_current = nullptr;
     std::vector<std::unique_ptr<Connection>> m_connections;
     std::thread m_thread;

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <utility>
 
 QString decodeReplyBody(const QByteArray& body, const QByteArray& contentType) {
     if (contentType.toLower().contains("charset=utf-8"))
@@ -269,7 +270,9 @@ QString Transfer::openUrl(const QString& url, bool* ok) {
 
 void Transfer::execute(const QString& url, const QString& method, const QByteArray& body,
                        const QStringList& headerLines) {
-    // A request still under way is given up silently.
+    // A request still under way is given up silently, and so is one waiting
+    // to follow it.
+    withdrawNext();
     if (m_asyncPending && m_asyncWorker)
         m_asyncWorker->abort();
     ++m_asyncSerial;
@@ -300,6 +303,34 @@ void Transfer::execute(const QString& url, const QString& method, const QByteArr
     m_asyncDeadline.start(m_timeoutMs);
 }
 
+bool Transfer::executeNext(const QString& url, const QString& method, const QByteArray& body,
+                           const QStringList& headerLines, Gate gate) {
+    if (!m_asyncPending || !m_asyncWorker || m_nextSerial != 0)
+        return false;
+    HttpWorker::Request request;
+    if (!prepare(url, method, body, headerLines, request))
+        return false; // the caller starts it the usual way, which tells the failure
+    const quint64 serial = m_asyncSerial + 1;
+    if (!m_asyncWorker->follow(std::move(request), std::move(gate), [this, serial](HttpWorker::Result result) {
+            auto shared = std::make_shared<HttpWorker::Result>(std::move(result));
+            QMetaObject::invokeMethod(this, [this, serial, shared] { onAsyncResult(serial, *shared); },
+                                      Qt::QueuedConnection);
+        }))
+        return false;
+    m_nextSerial = serial;
+    m_nextTimeoutMs = m_timeoutMs;
+    return true;
+}
+
+bool Transfer::withdrawNext() {
+    if (m_nextSerial == 0)
+        return false;
+    if (!m_asyncWorker || !m_asyncWorker->withdrawFollow())
+        return false;
+    m_nextSerial = 0;
+    return true;
+}
+
 bool Transfer::stillExecuting() const { return m_asyncPending; }
 
 bool Transfer::waitUntilIdle(int deadlineMs) {
@@ -324,6 +355,13 @@ bool Transfer::waitUntilIdle(int deadlineMs) {
 void Transfer::onAsyncDeadline() {
     if (!m_asyncPending)
         return;
+    // A follow-on that has started means the request it followed has its
+    // answer on the way here: that answer is told, not a time-out.
+    const bool hadNext = m_nextSerial != 0;
+    if (hadNext && !withdrawNext()) {
+        m_asyncDeadline.start(m_nextTimeoutMs);
+        return;
+    }
     // The worker breaks the request off; its late result is dropped. The
     // failure is told now, whatever the worker still has to unwind.
     const int status = m_asyncWorker ? m_asyncWorker->statusSoFar() : 0;
@@ -335,18 +373,34 @@ void Transfer::onAsyncDeadline() {
     m_response.clear();
     m_readPos = 0;
     noteFailure(status, false);
+    m_lastHeldBack = false;
+    const QPointer<Transfer> self(this);
     emit stateChanged(StateRequestFailed);
+    // The follow-on taken back never left: told as such, after the request
+    // it was to follow.
+    if (hadNext && self && !m_asyncPending) {
+        noteFailure(0, true);
+        emit stateChanged(StateRequestFailed);
+    }
 }
 
 void Transfer::onAsyncResult(quint64 serial, const HttpWorker::Result& r) {
     if (serial != m_asyncSerial || !m_asyncPending)
         return;
-    m_asyncPending = false;
-    m_asyncWorker = nullptr;
     m_asyncDeadline.stop();
+    if (m_nextSerial == serial + 1) {
+        // Its follow-on is on its way: the component stays busy with it, and
+        // its deadline runs from now.
+        m_asyncSerial = std::exchange(m_nextSerial, 0);
+        m_asyncDeadline.start(m_nextTimeoutMs);
+    } else {
+        m_asyncPending = false;
+        m_asyncWorker = nullptr;
+    }
     m_lastStatus = r.status;
     m_lastError.clear();
     m_lastFailedBeforeSending = false;
+    m_lastHeldBack = r.heldBack;
     if (r.complete)
         m_response = decodeReplyBody(r.body, r.contentType);
     else {

@@ -69,6 +69,20 @@ public:
     void execute(const QString& url, const QString& method, const QByteArray& body,
                  const QStringList& headerLines = {});
     bool stillExecuting() const;
+    // A request to go as soon as the one under way has its answer, on the
+    // same connection, without waiting for this thread to take that answer:
+    // one request after the other with no gap between them. The gate runs on
+    // the worker's thread right before the bytes go (false keeps the request
+    // back: its outcome is a failure before sending, lastHeldBack()). Each
+    // request's outcome is told by its own stateChanged, in order. False when
+    // nothing is under way or a follow-on waits already.
+    using Gate = HttpWorker::Gate;
+    bool executeNext(const QString& url, const QString& method, const QByteArray& body,
+                     const QStringList& headerLines, Gate gate);
+    // Takes back a follow-on that has not started: false when there is none
+    // or it is on its way (its outcome will be told).
+    bool withdrawNext();
+    bool hasNext() const { return m_nextSerial != 0; }
     // The next piece of the last complete response, at most max characters;
     // empty at the end.
     QString getChunk(int max);
@@ -80,6 +94,8 @@ public:
     // The last request failed where its bytes cannot have reached the server
     // (refused connection, unknown host or proxy, failed TLS handshake).
     bool lastFailedBeforeSending() const { return m_lastFailedBeforeSending; }
+    // The last request was a follow-on that its gate kept back.
+    bool lastHeldBack() const { return m_lastHeldBack; }
 
 signals:
     void stateChanged(int state);
@@ -96,6 +112,8 @@ private:
     std::vector<std::unique_ptr<HttpWorker>> m_workers;
     HttpWorker* m_asyncWorker = nullptr; // carries the asynchronous request
     quint64 m_asyncSerial = 0;           // a replaced request's late result is dropped
+    quint64 m_nextSerial = 0;            // the follow-on's, 0 when none waits
+    int m_nextTimeoutMs = kDefaultTimeoutMs;
     bool m_asyncPending = false;
     QTimer m_asyncDeadline;
     int m_accessType = SystemProxy;
@@ -107,6 +125,7 @@ private:
     QByteArray m_lastContentType;
     QString m_lastError;
     bool m_lastFailedBeforeSending = false;
+    bool m_lastHeldBack = false;
 };
 
 // Decodes a reply body by the charset of its Content-Type, Windows-1252 when none is named.

@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <mutex>
+
 #include <gtest/gtest.h>
 
 // Mass runs with several requests under way against the stand-in service:
@@ -23,22 +25,29 @@
 
 namespace {
 
-// Keeps what the session writes down, and whether it wrote it in order.
+// Keeps what the session writes down, and whether it wrote it in order. With
+// one request at a time the next hand-over is written on the transfer's thread.
 class MemoryRecord : public SendRecord {
 public:
     enum class Step { Queued, HandedOver, Ended };
     qint64 actionStarted(const ActionInfo&) override { return ++m_actions; }
     qint64 requestQueued(const RequestInfo&) override {
+        std::lock_guard lock(m_mutex);
         const qint64 key = qint64(m_steps.size()) + 1;
         m_steps.insert(key, Step::Queued);
         return key;
     }
     bool handingOver(qint64 request) override {
+        std::lock_guard lock(m_mutex);
+        if (m_handedOver == failFrom)
+            return false;
         expect(request, Step::Queued, Step::HandedOver);
+        ++m_handedOver;
         maxUnderWay = std::max(maxUnderWay, ++m_underWay);
         return true;
     }
     void requestEnded(qint64 request, SendOutcome::Kind, const QString&) override {
+        std::lock_guard lock(m_mutex);
         if (m_steps.value(request) == Step::HandedOver)
             --m_underWay;
         if (m_steps.value(request) == Step::Ended)
@@ -49,16 +58,33 @@ public:
         ++actionsEnded;
         lastCancelled = cancelled;
     }
-    QString lastError() const override { return {}; }
+    QString lastError() const override { return QStringLiteral("Der Datenträger ist voll."); }
 
     // Requests queued or handed over that never ended.
     int open() const {
+        std::lock_guard lock(m_mutex);
         return int(std::count_if(m_steps.cbegin(), m_steps.cend(), [](Step s) { return s != Step::Ended; }));
     }
-    qsizetype requests() const { return m_steps.size(); }
+    qsizetype requests() const {
+        std::lock_guard lock(m_mutex);
+        return m_steps.size();
+    }
+    void reset() {
+        std::lock_guard lock(m_mutex);
+        m_steps.clear();
+        m_handedOver = m_actions = m_underWay = 0;
+        faults = maxUnderWay = actionsEnded = 0;
+        failFrom = -1;
+        lastCancelled = false;
+    }
+    qsizetype handedOver() const {
+        std::lock_guard lock(m_mutex);
+        return m_handedOver;
+    }
 
     int faults = 0;
     int maxUnderWay = 0;
+    qsizetype failFrom = -1; // hand-overs written before the record fails
     int actionsEnded = 0;
     bool lastCancelled = false;
 
@@ -68,7 +94,9 @@ private:
             ++faults;
         m_steps[request] = now;
     }
+    mutable std::mutex m_mutex;
     QHash<qint64, Step> m_steps;
+    qsizetype m_handedOver = 0;
     qint64 m_actions = 0;
     int m_underWay = 0;
 };
@@ -125,10 +153,10 @@ protected:
             return l.contains(QStringLiteral("wurde erfolgreich an das Gateway übermittelt."));
         }));
     }
-    void expectRecordWhole() {
+    void expectRecordWhole(int window = 4) {
         EXPECT_EQ(record.faults, 0);
         EXPECT_EQ(record.open(), 0);
-        EXPECT_LE(record.maxUnderWay, 4);
+        EXPECT_LE(record.maxUnderWay, window);
         EXPECT_EQ(record.actionsEnded, 1);
         EXPECT_TRUE(session.isIdle());
     }
@@ -197,6 +225,56 @@ TEST_F(SendWindow, CancelAfterFiftyHandsNothingNewOverAndLogsWhatWasUnderWay) {
     EXPECT_TRUE(record.lastCancelled);
 }
 
+// One at a time, the next entry waits on the transfer, written down as
+// handed over on its thread right before its bytes go. A cancel takes it
+// back: it never leaves, and the record says so.
+TEST_F(SendWindow, OneAtATimeTheWaitingEntryIsTakenBackByACancel) {
+    session.setWindow(1);
+    QObject::connect(&session, &SendSession::requestEnded, &session, [&] {
+        if (ended.size() == 50)
+            session.cancelRun();
+    });
+    ASSERT_TRUE(session.startMass(entries(200), action(QStringLiteral("Kurz %name%"))));
+    ASSERT_TRUE(runOver());
+
+    const auto texts = stored();
+    // The 51st may have gone the moment the 50th was answered, never a 52nd.
+    EXPECT_GE(texts.size(), 50);
+    EXPECT_LE(texts.size(), 51);
+    for (int i = 0; i < int(texts.size()); ++i)
+        EXPECT_EQ(texts.value(number(i)), QStringList{QStringLiteral("Kurz K%1").arg(i)}) << i;
+    EXPECT_EQ(counts[0].confirmed, texts.size());
+    EXPECT_EQ(counts[0].total(), texts.size());
+    EXPECT_EQ(record.handedOver(), texts.size());
+    // Handed over or not, every request the record saw has ended.
+    EXPECT_GE(record.requests(), texts.size());
+    EXPECT_LE(record.requests(), texts.size() + 1);
+    // The next is written down the moment the answer before it is in, which
+    // may be before this thread has taken that answer: two at most, never more.
+    expectRecordWhole(2);
+    EXPECT_TRUE(record.lastCancelled);
+}
+
+// The record fails as the waiting entry is about to go: it stays back, the
+// run stops and says why, and nothing after it goes.
+TEST_F(SendWindow, OneAtATimeAHandOverTheRecordCannotTakeStopsTheRun) {
+    session.setWindow(1);
+    record.failFrom = 20;
+    ASSERT_TRUE(session.startMass(entries(100), action(QStringLiteral("Kurz %name%"))));
+    ASSERT_TRUE(runOver());
+
+    EXPECT_EQ(stored().size(), 20);
+    EXPECT_EQ(counts[0].confirmed, 20);
+    EXPECT_EQ(counts[0].notSent, 1);
+    EXPECT_EQ(counts[0].total(), 21);
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text, SendSession::runStoppedText(QStringLiteral("Der Datenträger ist voll.")));
+    EXPECT_EQ(record.faults, 0);
+    EXPECT_EQ(record.open(), 0);
+    EXPECT_TRUE(record.lastCancelled);
+    EXPECT_TRUE(session.isIdle());
+}
+
 TEST_F(SendWindow, ARecipientsThreePartsArriveInOrderWhileOthersOverlap) {
     const QString text = QString(150, QLatin1Char('a')) + QStringLiteral(" %name% eins ") + QString(150, QLatin1Char('b')) +
                          QStringLiteral(" zwei ") + QString(100, QLatin1Char('c'));
@@ -242,7 +320,7 @@ TEST_F(SendWindow, AProxyChangeOrAFailingServiceDuringTheRunLosesNoOutcome) {
     service.execute(QStringLiteral("DELETE FROM messages"));
     ended.clear();
     counts.clear();
-    record = MemoryRecord();
+    record.reset();
     QObject::connect(&session, &SendSession::requestEnded, &session, [&] {
         if (ended.size() == 20 && service.isRunning())
             service.stop();

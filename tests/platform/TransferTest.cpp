@@ -13,7 +13,12 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -348,4 +353,85 @@ TEST(Transfer, ProxyChangeLeavesRequestsUnderWayAlone) {
         EXPECT_EQ(proxy.requestLines().size() - proxiedBefore, c.proxied ? 2 : 0);
     }
     EXPECT_EQ(s.requestCount(QStringLiteral("/send")), 9);
+}
+
+// A follow-on goes on the worker the moment the request before it has its
+// answer: its gate runs after that answer and before its own bytes; a gate
+// that says no keeps every byte back; one taken back never reaches the
+// server; and each request's outcome is told once, in order.
+TEST(Transfer, FollowOnGoesAfterTheAnswerItsGateFirstAndIsToldInOrder) {
+    LoopbackServer s;
+    std::mutex mutex;
+    std::vector<std::string> events; // what the server and the gates saw, in order
+    const auto note = [&](std::string what) {
+        std::lock_guard lock(mutex);
+        events.push_back(std::move(what));
+    };
+    std::atomic<int> slowMs{0};
+    s.server().Post("/send", [&](const httplib::Request& req, httplib::Response& res) {
+        note("server " + req.body);
+        std::this_thread::sleep_for(std::chrono::milliseconds(slowMs.load()));
+        res.set_content("ok " + req.body, "text/plain; charset=utf-8");
+    });
+    Transfer t;
+    t.setAccessType(Transfer::Direct);
+    std::vector<std::pair<int, QString>> told;
+    QObject::connect(&t, &Transfer::stateChanged, &t, [&](int state) {
+        told.emplace_back(state, t.lastHeldBack() ? QStringLiteral("held") : t.getChunk(100));
+    });
+    const auto send = [&](const char* body) { t.execute(s.url("/send"), QStringLiteral("POST"), body); };
+    const auto follow = [&](const char* body, bool pass) {
+        return t.executeNext(s.url("/send"), QStringLiteral("POST"), body, {}, [&, body, pass] {
+            note(std::string("gate ") + body);
+            return pass;
+        });
+    };
+
+    EXPECT_FALSE(follow("b", true)) << "nothing under way to follow";
+    slowMs = 200;
+    send("a");
+    ASSERT_TRUE(follow("b", true));
+    EXPECT_FALSE(follow("c", true)) << "one follow-on at a time";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() == 2; }, 10000));
+    EXPECT_FALSE(t.stillExecuting());
+    EXPECT_EQ(events, (std::vector<std::string>{"server a", "gate b", "server b"}));
+    EXPECT_EQ(told, (std::vector<std::pair<int, QString>>{{Transfer::StateResponseComplete, QStringLiteral("ok a")},
+                                                           {Transfer::StateResponseComplete, QStringLiteral("ok b")}}));
+
+    // A gate that says no: told as a failure before sending, nothing sent.
+    events.clear();
+    told.clear();
+    send("c");
+    ASSERT_TRUE(follow("d", false));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() == 2; }, 10000));
+    EXPECT_EQ(events, (std::vector<std::string>{"server c", "gate d"}));
+    EXPECT_EQ(told.back(), std::make_pair(int(Transfer::StateRequestFailed), QStringLiteral("held")));
+    EXPECT_TRUE(t.lastFailedBeforeSending());
+
+    // Taken back while the first is out: its gate never runs, nothing of it is told.
+    events.clear();
+    told.clear();
+    send("e");
+    ASSERT_TRUE(follow("f", true));
+    EXPECT_TRUE(t.withdrawNext());
+    EXPECT_FALSE(t.withdrawNext());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.stillExecuting(); }, 10000));
+    QTest::qWait(300);
+    EXPECT_EQ(events, (std::vector<std::string>{"server e"}));
+    EXPECT_EQ(told.size(), 1u);
+
+    // The first runs into its deadline: it fails, and the follow-on that
+    // never started is told as failed before sending, after it.
+    events.clear();
+    told.clear();
+    slowMs = 1500;
+    t.setTimeoutMs(300);
+    send("g");
+    ASSERT_TRUE(follow("h", true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() == 2; }, 10000));
+    EXPECT_EQ(told[0].first, int(Transfer::StateRequestFailed));
+    EXPECT_EQ(told[1].first, int(Transfer::StateRequestFailed));
+    EXPECT_TRUE(t.lastFailedBeforeSending());
+    QTest::qWait(1500);
+    EXPECT_EQ(events, (std::vector<std::string>{"server g"}));
 }
