@@ -2,6 +2,7 @@
 
 #include "messaging/SendRecord.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -33,13 +34,18 @@ public:
     bool open(const QString& path);
     void close();
 
+    // A new action with its list snapshot, in one commit: its row, or -1.
+    qint64 startAction(const SendRecord::ActionInfo& info, const char* kind, const QString& started, qint64 pid,
+                       const QString& host);
+
     // A request waits in the send queue: nothing is written yet.
     void queued(qint64 key, const SendRecord::RequestInfo& info);
-    // The answers held so far and this request as handed over, in one commit.
-    bool handingOver(qint64 key, const QString& at);
+    // The answers held so far and this request as handed over, in one
+    // commit; at is the time stamp as stored.
+    bool handingOver(qint64 key, const QByteArray& at);
     // Held until the next commit (true), or the request never went: then its
     // queued details come back for the caller to note it as not sent.
-    bool ended(qint64 key, const QString& state, const QString& reply, int cost,
+    bool ended(qint64 key, const char* state, const QString& reply, int cost,
                std::optional<SendRecord::RequestInfo>* neverWent);
     // Writes the answers held. False with error() when that fails.
     bool flush();
@@ -48,10 +54,20 @@ public:
     QString error() const;
 
 private:
+    // Texts as SQLite takes them, made by whoever hands them in: the
+    // hand-over itself only binds them.
+    struct Waiting {
+        qint64 action;
+        int entry;
+        int part;
+        QByteArray recipient;
+        QByteArray name;
+        QByteArray text;
+    };
     struct HeldEnd {
         qint64 row;
-        QString state;
-        QString reply;
+        const char* state;
+        QByteArray reply;
         int cost;
     };
     bool prepare(sqlite3_stmt** statement, const char* sql);
@@ -68,10 +84,11 @@ private:
     sqlite3_stmt* m_rollback = nullptr;
     sqlite3_stmt* m_insert = nullptr;
     sqlite3_stmt* m_update = nullptr;
-    QHash<qint64, SendRecord::RequestInfo> m_waiting;
+    QHash<qint64, Waiting> m_waiting;
     QHash<qint64, qint64> m_rows; // request key -> row, once written
     QList<HeldEnd> m_held;
     QString m_error;
+    int m_copyAt = 500;  // pages in the log at which to ask for the next copy
 
     // The copier: its own connection, woken when the log has grown.
     std::mutex m_copyMutex;

@@ -36,22 +36,30 @@ QString stamp(const QDateTime& t) {
 
 // Now, in local time, as stamp() writes it. Asking for local time looks up
 // the time zone each time, which cost more than the write itself in a run:
-// the offset is taken once a second and added to the clock.
-QString nowStamp() {
+// the offset is taken once a second and added to the clock, and the text up
+// to the seconds is made once a second.
+QByteArray nowStamp() {
     // Per thread: a run's hand-overs are stamped on the transfer's thread.
     thread_local QElapsedTimer since;
     thread_local qint64 offsetMs = 0;
+    thread_local qint64 second = -1;
+    thread_local QByteArray upToSeconds;
     if (!since.isValid() || since.elapsed() >= 1000) {
         offsetMs = qint64(QDateTime::currentDateTime().offsetFromUtc()) * 1000;
         since.start();
     }
-    return QDateTime::fromMSecsSinceEpoch(QDateTime::currentMSecsSinceEpoch() + offsetMs, Qt::UTC)
-        .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
-}
-
-// An empty text is stored as one, not as NULL.
-QString text(const QString& s) {
-    return s.isNull() ? QStringLiteral("") : s;
+    const qint64 local = QDateTime::currentMSecsSinceEpoch() + offsetMs;
+    const qint64 s = local / 1000;
+    if (s != second) {
+        second = s;
+        upToSeconds = QDateTime::fromMSecsSinceEpoch(s * 1000, Qt::UTC)
+                          .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss."))
+                          .toLatin1();
+    }
+    const int ms = int(local % 1000);
+    QByteArray out = upToSeconds;
+    out.append(char('0' + ms / 100)).append(char('0' + ms / 10 % 10)).append(char('0' + ms % 10));
+    return out;
 }
 
 QString hostName() {
@@ -173,7 +181,7 @@ bool SendJournal::openFile() {
     }
     // WAL: readers never wait for the writer, and a commit is one append.
     // NORMAL: a commit survives the program being killed at any moment.
-    if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+    if (!exec(QStringLiteral("PRAGMA page_size=1024")) || !exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
         !exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !createSchema())
         return false;
     // The send path's connection copies the log into the file; this one
@@ -257,55 +265,9 @@ qint64 SendJournal::actionStarted(const ActionInfo& info) {
         return -1;
     }
     static const char* const kinds[] = {"single", "split", "scheduled", "mass", "handover"};
-    QSqlDatabase db = database();
-    if (!db.transaction())
-        return fail(QStringLiteral("begin"), db.lastError()), -1;
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO actions (kind, started, state, text, recipient, name, schedule_start,"
-                             " schedule_cron, schedule_end, entries, owner_pid, owner_host)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(QString::fromLatin1(kinds[int(info.kind)]));
-    q.addBindValue(stamp(QDateTime::currentDateTime()));
-    q.addBindValue(QString::fromLatin1(kOpen));
-    q.addBindValue(text(info.text));
-    q.addBindValue(info.recipient);
-    q.addBindValue(info.name);
-    q.addBindValue(info.schedule ? QVariant(info.schedule->StartTime) : QVariant());
-    q.addBindValue(info.schedule ? QVariant(info.schedule->CronString) : QVariant());
-    q.addBindValue(info.schedule ? QVariant(info.schedule->EndTime) : QVariant());
-    q.addBindValue(int(info.entries.size()));
-    q.addBindValue(qint64(::getpid()));
-    q.addBindValue(hostName());
-    if (!q.exec()) {
-        fail(QStringLiteral("insert action"), q.lastError());
-        db.rollback();
-        return -1;
-    }
-    const qint64 action = q.lastInsertId().toLongLong();
-    if (!info.entries.isEmpty()) {
-        QSqlQuery e(db);
-        e.prepare(QStringLiteral("INSERT INTO entries (action_id, place, name, number, frei1, frei2)"
-                                 " VALUES (?, ?, ?, ?, ?, ?)"));
-        for (int i = 0; i < info.entries.size(); ++i) {
-            const SendRules::MassEntry& m = info.entries.at(i);
-            e.bindValue(0, action);
-            e.bindValue(1, i);
-            e.bindValue(2, m.name);
-            e.bindValue(3, m.number);
-            e.bindValue(4, m.frei1);
-            e.bindValue(5, m.frei2);
-            if (!e.exec()) {
-                fail(QStringLiteral("insert entry"), e.lastError());
-                db.rollback();
-                return -1;
-            }
-        }
-    }
-    if (!db.commit()) {
-        fail(QStringLiteral("commit"), db.lastError());
-        db.rollback();
-        return -1;
-    }
+    const qint64 action =
+        m_writer.startAction(info, kinds[int(info.kind)], stamp(QDateTime::currentDateTime()), qint64(::getpid()), hostName());
+    m_writerFailed = action < 0;
     return action;
 }
 
@@ -335,7 +297,7 @@ void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const 
     if (!m_open)
         return;
     std::optional<RequestInfo> neverWent;
-    if (m_writer.ended(request, QString::fromLatin1(stateName(outcome)), reply, chargedCredits(reply), &neverWent)) {
+    if (m_writer.ended(request, stateName(outcome), reply, chargedCredits(reply), &neverWent)) {
         // In a run the next hand-over takes it along; the timer writes what
         // is left when none follows soon.
         if (!m_flushTimer.isActive())
@@ -353,7 +315,7 @@ void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const 
     q.addBindValue(waiting.action);
     q.addBindValue(waiting.entry);
     q.addBindValue(waiting.part);
-    q.addBindValue(nowStamp());
+    q.addBindValue(QString::fromLatin1(nowStamp()));
     q.addBindValue(waiting.recipient);
     q.addBindValue(waiting.name);
     q.addBindValue(waiting.text);

@@ -134,7 +134,7 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     if (o.xmlIsServerUsed) {
         const qint64 key = recordRequest(entry, part, recipient, name, text);
         ++m_outstanding[m_serial];
-        const Flight flight{m_action, recipient, m_mass, key, m_actionKey, m_serial, entry};
+        const Flight flight{m_action, recipient, m_mass, key, m_actionKey, m_serial, entry, part};
         if (!mayHandOver(key)) {
             endWithoutSending(flight);
             emit busyChanged(false);
@@ -192,7 +192,7 @@ bool SendSession::submitMessage(const QString& recipient, const QString& text, c
     const qint64 key = recordRequest(entry, part, recipient, name, text);
     ++m_outstanding[m_serial];
     m_queue.enqueue(
-        {url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey, m_serial, entry}});
+        {url, GatewayRequest::buildBody(fields), {m_action, recipient, m_mass, key, m_actionKey, m_serial, entry, part}});
     pump();
     return true;
 }

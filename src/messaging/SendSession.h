@@ -139,6 +139,7 @@ private:
         qint64 actionKey = -1; // in the record
         qint64 serial = 0;     // the send action it belongs to
         int entry = -1;        // the place in a run's snapshot
+        int part = 0;          // of the entry's text, from 0
     };
     // A transfer component that carries one request of the session at a
     // time: the session's own (iNet) first, more for a run's window.

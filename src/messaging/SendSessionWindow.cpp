@@ -69,23 +69,32 @@ void SendSession::stageNext() {
 }
 
 void SendSession::withdrawStaged() {
-    // Nothing new goes out: what waits on a component is taken back, with
-    // the later parts of its recipient, and never left.
-    QList<int> entries;
+    // Nothing new goes out: what waits on a component is taken back, and so
+    // is every waiting request of a recipient whose first part has not left.
+    // A recipient whose first part is out gets the rest: no message is cut.
+    QList<int> unstarted;
+    const auto drop = [this](const Flight& f) {
+        recordEnd(f.key, SendOutcome::Kind::NotSent, QString());
+        requestDone(f);
+    };
     for (Lane& l : m_lanes) {
         if (!l.staged || !l.transfer->withdrawNext())
             continue;
         const Flight f = *std::exchange(l.staged, std::nullopt);
-        entries.append(f.entry);
-        recordEnd(f.key, SendOutcome::Kind::NotSent, QString());
-        requestDone(f);
+        if (f.part == 0)
+            unstarted.append(f.entry);
+        drop(f);
     }
-    for (qsizetype i = m_queue.size() - 1; i >= 0; --i) {
-        if (!m_queue.at(i).flight.mass || !entries.contains(m_queue.at(i).flight.entry))
+    // The parts of a recipient wait in order: its first comes before the rest.
+    for (qsizetype i = 0; i < m_queue.size();) {
+        const Flight& waiting = m_queue.at(i).flight;
+        if (waiting.mass && waiting.part == 0)
+            unstarted.append(waiting.entry);
+        if (!waiting.mass || !unstarted.contains(waiting.entry)) {
+            ++i;
             continue;
-        const Flight f = m_queue.takeAt(i).flight;
-        recordEnd(f.key, SendOutcome::Kind::NotSent, QString());
-        requestDone(f);
+        }
+        drop(m_queue.takeAt(i).flight);
     }
 }
 

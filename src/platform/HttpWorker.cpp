@@ -62,7 +62,8 @@ bool HttpWorker::busy() const {
     return m_busy;
 }
 
-void HttpWorker::start(Request request, Done done) {
+std::uint64_t HttpWorker::start(Request request, Done done) {
+    std::uint64_t id = 0;
     {
         std::lock_guard lock(m_mutex);
         m_next = std::make_unique<Request>(std::move(request));
@@ -70,16 +71,18 @@ void HttpWorker::start(Request request, Done done) {
         m_busy = true;
         m_aborted = false;
         m_headStatus = 0;
+        id = m_runningId = ++m_lastId;
     }
     m_wake.notify_one();
+    return id;
 }
 
-bool HttpWorker::follow(Request request, Gate gate, Done done) {
+std::uint64_t HttpWorker::follow(Request request, Gate gate, Done done) {
     std::lock_guard lock(m_mutex);
     if (!m_busy || m_follow || m_stopping)
-        return false;
-    m_follow = std::make_unique<FollowOn>(FollowOn{std::move(request), std::move(gate), std::move(done)});
-    return true;
+        return 0;
+    m_follow = std::make_unique<FollowOn>(FollowOn{std::move(request), std::move(gate), std::move(done), ++m_lastId});
+    return m_follow->id;
 }
 
 bool HttpWorker::withdrawFollow() {
@@ -87,8 +90,18 @@ bool HttpWorker::withdrawFollow() {
     return std::exchange(m_follow, nullptr) != nullptr;
 }
 
+void HttpWorker::abort(std::uint64_t request) {
+    std::lock_guard lock(m_mutex);
+    if (request == m_runningId)
+        abortLocked();
+}
+
 void HttpWorker::abort() {
     std::lock_guard lock(m_mutex);
+    abortLocked();
+}
+
+void HttpWorker::abortLocked() {
     if (!m_busy)
         return;
     m_aborted = true;
@@ -189,21 +202,26 @@ HttpWorker::Result HttpWorker::run(const Request& r) {
 
 void HttpWorker::loop() {
     std::unique_ptr<FollowOn> follow;
+    Told told; // the last outcome, told once what follows it is on its way
     bool heldBack = false;
     for (;;) {
         std::unique_ptr<Request> request;
         if (follow) {
             // Straight on from the last answer: what the gate writes down is
-            // the only thing between that answer and these bytes. Once a gate
-            // has said no, what follows stays back too, gate or not.
-            if (heldBack || (follow->gate && !follow->gate())) {
+            // the only thing between that answer and these bytes; the answer
+            // is told after the gate, so telling it costs this request no
+            // time. Once a gate has said no, what follows stays back too.
+            heldBack = heldBack || (follow->gate && !follow->gate());
+            tell(told);
+            if (heldBack) {
                 Result held;
-                held.beforeSending = held.heldBack = heldBack = true;
-                finish(std::move(held), follow);
+                held.beforeSending = held.heldBack = true;
+                told = finish(std::move(held), follow);
                 continue;
             }
             request = std::make_unique<Request>(std::move(follow->request));
         } else {
+            tell(told);
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_stopping || m_next; });
             if (m_stopping) {
@@ -214,25 +232,31 @@ void HttpWorker::loop() {
             request = std::move(m_next);
         }
         heldBack = false;
-        finish(run(*request), follow);
+        told = finish(run(*request), follow);
     }
 }
 
-void HttpWorker::finish(Result result, std::unique_ptr<FollowOn>& follow) {
-    Done done;
+HttpWorker::Told HttpWorker::finish(Result result, std::unique_ptr<FollowOn>& follow) {
+    Told told;
+    told.result = std::move(result);
     {
         // Free before the result is told: whoever hears of it may start the
         // next request on this worker straight away. A follow-on keeps it busy.
         std::lock_guard lock(m_mutex);
-        done = follow ? std::move(follow->done) : std::move(m_done);
+        told.done = follow ? std::move(follow->done) : std::move(m_done);
         m_done = nullptr;
         follow = m_stopping ? nullptr : std::exchange(m_follow, nullptr);
         m_busy = follow != nullptr;
+        m_runningId = follow ? follow->id : 0;
         m_aborted = false;
         m_headStatus = 0;
     }
     if (!follow)
         m_idle.notify_all();
-    if (done)
-        done(std::move(result));
+    return told;
+}
+
+void HttpWorker::tell(Told& told) {
+    if (Done done = std::exchange(told.done, nullptr))
+        done(std::move(told.result));
 }

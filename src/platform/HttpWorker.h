@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -53,20 +54,23 @@ public:
 
     // Between start() and the end of its callback.
     bool busy() const;
-    // Only when not busy.
-    void start(Request request, Done done);
+    // Only when not busy. Returns the request's number on this worker.
+    std::uint64_t start(Request request, Done done);
     // A request to go on this worker as soon as the one under way has its
     // answer, without waiting for the caller's thread: its gate runs first,
     // then its bytes go. Its callback runs after the current one's. After a
     // gate said no, a follow-on queued behind it is held back too. False
-    // when nothing is under way or a follow-on waits already.
-    bool follow(Request request, Gate gate, Done done);
+    // when nothing is under way or a follow-on waits already: 0 then, else
+    // the follow-on's number.
+    std::uint64_t follow(Request request, Gate gate, Done done);
     // Takes back a follow-on that has not started (its callback is not run):
     // false when there is none or it has started.
     bool withdrawFollow();
     // Breaks off the request under way: its callback reports a failure.
     // A follow-on still waits; it goes after the failure is told.
     void abort();
+    // Only when that request is the one under way, not one that followed it.
+    void abort(std::uint64_t request);
     // The status of the answer to the request under way once its head has
     // come (0 before): a request given up at its deadline says whether an
     // answer had begun.
@@ -75,8 +79,14 @@ public:
 private:
     struct Connection;
     struct FollowOn;
+    void abortLocked();
     void loop();
-    void finish(Result result, std::unique_ptr<FollowOn>& follow);
+    struct Told {
+        Done done;
+        Result result;
+    };
+    Told finish(Result result, std::unique_ptr<FollowOn>& follow);
+    static void tell(Told& told);
     Result run(const Request& request);
     Connection& connectionFor(const Request& request);
 
@@ -87,12 +97,15 @@ private:
     bool m_busy = false;
     bool m_aborted = false;
     std::atomic<int> m_headStatus{0};
+    std::uint64_t m_lastId = 0;
+    std::uint64_t m_runningId = 0; // under way or about to be
     std::unique_ptr<Request> m_next;
     Done m_done;
     struct FollowOn {
         Request request;
         Gate gate;
         Done done;
+        std::uint64_t id = 0;
     };
     std::unique_ptr<FollowOn> m_follow;
     Connection* m_current = nullptr;

@@ -295,7 +295,7 @@ void Transfer::execute(const QString& url, const QString& method, const QByteArr
     m_asyncWorker = &worker;
     m_asyncPending = true;
     const quint64 serial = m_asyncSerial;
-    worker.start(std::move(request), [this, serial](HttpWorker::Result result) {
+    m_asyncRequest = worker.start(std::move(request), [this, serial](HttpWorker::Result result) {
         auto shared = std::make_shared<HttpWorker::Result>(std::move(result));
         QMetaObject::invokeMethod(this, [this, serial, shared] { onAsyncResult(serial, *shared); },
                                   Qt::QueuedConnection);
@@ -311,13 +311,16 @@ bool Transfer::executeNext(const QString& url, const QString& method, const QByt
     if (!prepare(url, method, body, headerLines, request))
         return false; // the caller starts it the usual way, which tells the failure
     const quint64 serial = m_asyncSerial + 1;
-    if (!m_asyncWorker->follow(std::move(request), std::move(gate), [this, serial](HttpWorker::Result result) {
+    const std::uint64_t number =
+        m_asyncWorker->follow(std::move(request), std::move(gate), [this, serial](HttpWorker::Result result) {
             auto shared = std::make_shared<HttpWorker::Result>(std::move(result));
             QMetaObject::invokeMethod(this, [this, serial, shared] { onAsyncResult(serial, *shared); },
                                       Qt::QueuedConnection);
-        }))
+        });
+    if (number == 0)
         return false;
     m_nextSerial = serial;
+    m_nextRequest = number;
     m_nextTimeoutMs = m_timeoutMs;
     return true;
 }
@@ -355,33 +358,27 @@ bool Transfer::waitUntilIdle(int deadlineMs) {
 void Transfer::onAsyncDeadline() {
     if (!m_asyncPending)
         return;
-    // A follow-on that has started means the request it followed has its
-    // answer on the way here: that answer is told, not a time-out.
-    const bool hadNext = m_nextSerial != 0;
-    if (hadNext && !withdrawNext()) {
-        m_asyncDeadline.start(m_nextTimeoutMs);
-        return;
-    }
     // The worker breaks the request off; its late result is dropped. The
-    // failure is told now, whatever the worker still has to unwind.
+    // failure is told now, whatever the worker still has to unwind. Only
+    // that request: one waiting to follow it goes next, as it would have
+    // after any other failure, and the component stays busy with it.
     const int status = m_asyncWorker ? m_asyncWorker->statusSoFar() : 0;
     if (m_asyncWorker)
-        m_asyncWorker->abort();
-    ++m_asyncSerial;
-    m_asyncPending = false;
-    m_asyncWorker = nullptr;
+        m_asyncWorker->abort(m_asyncRequest);
+    if (m_nextSerial != 0) {
+        m_asyncSerial = std::exchange(m_nextSerial, 0);
+        m_asyncRequest = m_nextRequest;
+        m_asyncDeadline.start(m_nextTimeoutMs);
+    } else {
+        ++m_asyncSerial;
+        m_asyncPending = false;
+        m_asyncWorker = nullptr;
+    }
     m_response.clear();
     m_readPos = 0;
     noteFailure(status, false);
     m_lastHeldBack = false;
-    const QPointer<Transfer> self(this);
     emit stateChanged(StateRequestFailed);
-    // The follow-on taken back never left: told as such, after the request
-    // it was to follow.
-    if (hadNext && self && !m_asyncPending) {
-        noteFailure(0, true);
-        emit stateChanged(StateRequestFailed);
-    }
 }
 
 void Transfer::onAsyncResult(quint64 serial, const HttpWorker::Result& r) {
@@ -392,6 +389,7 @@ void Transfer::onAsyncResult(quint64 serial, const HttpWorker::Result& r) {
         // Its follow-on is on its way: the component stays busy with it, and
         // its deadline runs from now.
         m_asyncSerial = std::exchange(m_nextSerial, 0);
+        m_asyncRequest = m_nextRequest;
         m_asyncDeadline.start(m_nextTimeoutMs);
     } else {
         m_asyncPending = false;

@@ -113,6 +113,8 @@ private:
     HttpWorker* m_asyncWorker = nullptr; // carries the asynchronous request
     quint64 m_asyncSerial = 0;           // a replaced request's late result is dropped
     quint64 m_nextSerial = 0;            // the follow-on's, 0 when none waits
+    std::uint64_t m_asyncRequest = 0;    // its number on the worker
+    std::uint64_t m_nextRequest = 0;
     int m_nextTimeoutMs = kDefaultTimeoutMs;
     bool m_asyncPending = false;
     QTimer m_asyncDeadline;
