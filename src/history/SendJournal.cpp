@@ -293,6 +293,15 @@ bool SendJournal::handingOver(qint64 request) {
     return false;
 }
 
+void SendJournal::answerIn(qint64 request, SendOutcome::Kind outcome, const QString& reply) {
+    // Goes with the hand-over that follows at once: an answer that arrived
+    // is on record before the next request leaves, so a crash leaves only
+    // the request under way unknown. Its requestEnded then finds it written.
+    std::optional<RequestInfo> unused;
+    if (m_open)
+        m_writer.ended(request, stateName(outcome), reply, chargedCredits(reply), &unused);
+}
+
 void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) {
     if (!m_open)
         return;

@@ -91,6 +91,7 @@ public:
     // Safe from a transfer's worker thread, as the other request writes are.
     bool handingOver(qint64 request) override;
     void requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) override;
+    void answerIn(qint64 request, SendOutcome::Kind outcome, const QString& reply) override;
     void actionEnded(qint64 action, bool cancelled) override;
     QString lastError() const override;
 

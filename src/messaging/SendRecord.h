@@ -47,6 +47,11 @@ public:
     // Its bytes are about to leave: true once that is stored for good.
     virtual bool handingOver(qint64 request) = 0;
     virtual void requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) = 0;
+    // The answer to a request as it arrived, told on the transfer's thread by
+    // the hand-over of the request that follows it, just before that one's
+    // handingOver: a record may write both down at once. requestEnded with
+    // the same outcome still follows on the session's thread.
+    virtual void answerIn(qint64 /*request*/, SendOutcome::Kind /*outcome*/, const QString& /*reply*/) {}
     // Every request of the action has ended (or a cancelled run stopped).
     virtual void actionEnded(qint64 action, bool cancelled) = 0;
     // Why the last write failed, in German, for the user.

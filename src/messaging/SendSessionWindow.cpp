@@ -52,11 +52,18 @@ void SendSession::stageNext() {
         return;
     Transfer::Gate gate;
     if (m_record) {
-        // On the component's thread: the record takes it as handed over
-        // before the bytes go, exactly as when this thread hands it over.
+        // On the component's thread: the answer just in and this request as
+        // handed over go on record before the bytes go, exactly as when this
+        // thread hands it over after taking that answer.
         SendRecord* record = m_record;
         const qint64 key = next.flight.key;
-        gate = [record, key] { return record->handingOver(key); };
+        const qint64 before = lane->flight->key;
+        gate = [record, key, before](const Transfer::Answer& a) {
+            if (before >= 0)
+                record->answerIn(before, SendOutcome::classify({a.complete, a.text, a.status, a.failedBeforeSending}),
+                                 a.text);
+            return record->handingOver(key);
+        };
     }
     if (lane->transfer != m_iNet) {
         lane->transfer->setProxySettings(m_iNet->accessType(), m_iNet->proxy());

@@ -211,7 +211,7 @@ void HttpWorker::loop() {
             // the only thing between that answer and these bytes; the answer
             // is told after the gate, so telling it costs this request no
             // time. Once a gate has said no, what follows stays back too.
-            heldBack = heldBack || (follow->gate && !follow->gate());
+            heldBack = heldBack || (follow->gate && !follow->gate(told.result));
             tell(told);
             if (heldBack) {
                 Result held;

@@ -42,9 +42,9 @@ public:
         QByteArray contentType;
     };
     using Done = std::function<void(Result)>;
-    // Runs on the worker's thread right before a follow-on's bytes go: false
-    // keeps it back.
-    using Gate = std::function<bool()>;
+    // Runs on the worker's thread right before a follow-on's bytes go, with
+    // the outcome of the request it followed: false keeps it back.
+    using Gate = std::function<bool(const Result& before)>;
 
     HttpWorker();
     // Ends a request under way (its callback is not run) and the thread.

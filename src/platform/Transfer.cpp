@@ -311,8 +311,15 @@ bool Transfer::executeNext(const QString& url, const QString& method, const QByt
     if (!prepare(url, method, body, headerLines, request))
         return false; // the caller starts it the usual way, which tells the failure
     const quint64 serial = m_asyncSerial + 1;
+    HttpWorker::Gate onWorker;
+    if (gate) {
+        onWorker = [gate = std::move(gate)](const HttpWorker::Result& r) {
+            return gate(Answer{r.complete, r.status, r.beforeSending,
+                               r.complete ? decodeReplyBody(r.body, r.contentType) : QString()});
+        };
+    }
     const std::uint64_t number =
-        m_asyncWorker->follow(std::move(request), std::move(gate), [this, serial](HttpWorker::Result result) {
+        m_asyncWorker->follow(std::move(request), std::move(onWorker), [this, serial](HttpWorker::Result result) {
             auto shared = std::make_shared<HttpWorker::Result>(std::move(result));
             QMetaObject::invokeMethod(this, [this, serial, shared] { onAsyncResult(serial, *shared); },
                                       Qt::QueuedConnection);

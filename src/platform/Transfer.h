@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -76,7 +77,14 @@ public:
     // back: its outcome is a failure before sending, lastHeldBack()). Each
     // request's outcome is told by its own stateChanged, in order. False when
     // nothing is under way or a follow-on waits already.
-    using Gate = HttpWorker::Gate;
+    // What the request before a follow-on came to, as its gate sees it.
+    struct Answer {
+        bool complete = false; // a whole answer below 300
+        int status = 0;
+        bool failedBeforeSending = false;
+        QString text; // the decoded body of a complete answer
+    };
+    using Gate = std::function<bool(const Answer& before)>;
     bool executeNext(const QString& url, const QString& method, const QByteArray& body,
                      const QStringList& headerLines, Gate gate);
     // Takes back a follow-on that has not started: false when there is none

@@ -356,7 +356,7 @@ TEST(Transfer, ProxyChangeLeavesRequestsUnderWayAlone) {
 }
 
 // A follow-on goes on the worker the moment the request before it has its
-// answer: its gate runs after that answer and before its own bytes; a gate
+// answer: its gate sees that answer and runs before its own bytes; a gate
 // that says no keeps every byte back; one taken back never reaches the
 // server; a deadline ends only its own request; and each request's outcome
 // is told once, in order.
@@ -383,10 +383,12 @@ TEST(Transfer, FollowOnGoesAfterTheAnswerItsGateFirstAndIsToldInOrder) {
     });
     const auto send = [&](const char* body) { t.execute(s.url("/send"), QStringLiteral("POST"), body); };
     const auto follow = [&](const char* body, bool pass) {
-        return t.executeNext(s.url("/send"), QStringLiteral("POST"), body, {}, [&, body, pass] {
-            note(std::string("gate ") + body);
-            return pass;
-        });
+        return t.executeNext(s.url("/send"), QStringLiteral("POST"), body, {},
+                             [&, body, pass](const Transfer::Answer& before) {
+                                 note(std::string("gate ") + body + " after " +
+                                      (before.complete ? before.text.toStdString() : std::string("failure")));
+                                 return pass;
+                             });
     };
 
     EXPECT_FALSE(follow("b", true)) << "nothing under way to follow";
@@ -396,7 +398,7 @@ TEST(Transfer, FollowOnGoesAfterTheAnswerItsGateFirstAndIsToldInOrder) {
     EXPECT_FALSE(follow("c", true)) << "one follow-on at a time";
     ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() == 2; }, 10000));
     EXPECT_FALSE(t.stillExecuting());
-    EXPECT_EQ(events, (std::vector<std::string>{"server a", "gate b", "server b"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"server a", "gate b after ok a", "server b"}));
     EXPECT_EQ(told, (std::vector<std::pair<int, QString>>{{Transfer::StateResponseComplete, QStringLiteral("ok a")},
                                                            {Transfer::StateResponseComplete, QStringLiteral("ok b")}}));
 
@@ -406,7 +408,7 @@ TEST(Transfer, FollowOnGoesAfterTheAnswerItsGateFirstAndIsToldInOrder) {
     send("c");
     ASSERT_TRUE(follow("d", false));
     ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() == 2; }, 10000));
-    EXPECT_EQ(events, (std::vector<std::string>{"server c", "gate d"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"server c", "gate d after ok c"}));
     EXPECT_EQ(told.back(), std::make_pair(int(Transfer::StateRequestFailed), QStringLiteral("held")));
     EXPECT_TRUE(t.lastFailedBeforeSending());
 
@@ -435,5 +437,5 @@ TEST(Transfer, FollowOnGoesAfterTheAnswerItsGateFirstAndIsToldInOrder) {
     EXPECT_EQ(told[1], std::make_pair(int(Transfer::StateResponseComplete), QStringLiteral("ok h")));
     QTest::qWait(1500); // the late answer to the first is dropped, not told
     EXPECT_EQ(told.size(), 2u);
-    EXPECT_EQ(events, (std::vector<std::string>{"server g", "gate h", "server h"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"server g", "gate h after failure", "server h"}));
 }
