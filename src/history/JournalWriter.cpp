@@ -2,6 +2,7 @@
 
 #include "history/JournalErrors.h"
 
+#include <pthread.h>
 #include <sqlite3.h>
 
 #include <utility>
@@ -148,6 +149,7 @@ int JournalWriter::onWal(void* self, sqlite3* db, const char*, int frames) {
 }
 
 void JournalWriter::checkpoints() {
+    pthread_setname_np(pthread_self(), "velvox-journal");
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(m_path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);

@@ -2,6 +2,8 @@
 
 #include <httplib.h>
 
+#include <pthread.h>
+
 #include <algorithm>
 #include <chrono>
 #include <utility>
@@ -201,6 +203,8 @@ HttpWorker::Result HttpWorker::run(const Request& r) {
 }
 
 void HttpWorker::loop() {
+    // Named for top and the debugger: a run's time is spent here and on the window thread.
+    pthread_setname_np(pthread_self(), "velvox-http");
     std::unique_ptr<FollowOn> follow;
     Told told; // the last outcome, told once what follows it is on its way
     bool heldBack = false;
