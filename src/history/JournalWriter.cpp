@@ -231,11 +231,6 @@ void JournalWriter::queued(qint64 key, const SendRecord::RequestInfo& info) {
     m_waiting.insert(key, std::move(w));
 }
 
-bool JournalWriter::hasHeld() const {
-    std::lock_guard lock(m_mutex);
-    return !m_held.isEmpty();
-}
-
 bool JournalWriter::writeHeld() {
     for (const HeldEnd& e : std::as_const(m_held)) {
         sqlite3_bind_text(m_update, 1, e.state, -1, SQLITE_STATIC);

@@ -49,7 +49,6 @@ public:
                std::optional<SendRecord::RequestInfo>* neverWent);
     // Writes the answers held. False with error() when that fails.
     bool flush();
-    bool hasHeld() const;
 
     QString error() const;
 

@@ -90,7 +90,6 @@ public:
     // Takes back a follow-on that has not started: false when there is none
     // or it is on its way (its outcome will be told).
     bool withdrawNext();
-    bool hasNext() const { return m_nextSerial != 0; }
     // The next piece of the last complete response, at most max characters;
     // empty at the end.
     QString getChunk(int max);

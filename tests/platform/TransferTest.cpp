@@ -1,5 +1,6 @@
 #include "LoopbackProxy.h"
 #include "ScriptedServer.h"
+#include "TransferWait.h"
 
 #include "platform/Transfer.h"
 
@@ -58,12 +59,6 @@ quint16 closedPort() {
     return port;
 }
 
-int waitForState(Transfer& t) {
-    QSignalSpy spy(&t, &Transfer::stateChanged);
-    if (spy.isEmpty() && !spy.wait(20000))
-        return -1;
-    return spy.first().first().toInt();
-}
 
 } // namespace
 

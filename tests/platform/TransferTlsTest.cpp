@@ -4,24 +4,13 @@
 
 #include "ServiceProcess.h"
 #include "TestCertificate.h"
+#include "TransferWait.h"
 
 #include "platform/Transfer.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-int waitForState(Transfer& t) {
-    QSignalSpy spy(&t, &Transfer::stateChanged);
-    if (spy.isEmpty() && !spy.wait(20000))
-        return -1;
-    return spy.first().first().toInt();
-}
-
-} // namespace
 
 TEST(TransferTls, UnknownAuthorityIsRefusedBeforeSendingAndATrustedOneIsTaken) {
     QTemporaryDir dir;
