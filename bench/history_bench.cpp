@@ -131,6 +131,40 @@ void KeysOfAllActions(benchmark::State& state) {
 }
 BENCHMARK(KeysOfAllActions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One message of a run as the journal sees it: the request queued, the
+// answer to the one before it and its own hand-over (what the transfer's
+// thread does between an answer and the next request), then the answer told.
+void HandOverOfAMessageInARun(benchmark::State& state) {
+    QTemporaryDir dir;
+    SendJournal j(dir.filePath(QStringLiteral("journal.sqlite")));
+    if (!j.open()) {
+        state.SkipWithError("no journal");
+        return;
+    }
+    SendRecord::ActionInfo info;
+    info.kind = SendRecord::ActionKind::Mass;
+    for (int i = 0; i < kBigRun; ++i)
+        info.entries.append({QStringLiteral("Kunde %1").arg(i), QStringLiteral("0170%1").arg(1000000 + i), {}, {}});
+    const qint64 action = j.actionStarted(info);
+    const QString reply = QStringLiteral("100 SMS erfolgreich versendet. Abgebuchte Credits: 10");
+    qint64 previous = -1;
+    int place = 0;
+    for (auto _ : state) {
+        const int p = place++ % kBigRun;
+        const qint64 key = j.requestQueued({action, p, 0, info.entries[p].number, info.entries[p].name,
+                                            QStringLiteral("Hallo Kunde, Ihr Termin ist am Montag.")});
+        if (previous >= 0)
+            j.answerIn(previous, SendOutcome::Kind::Confirmed, reply);
+        if (!j.handingOver(key))
+            state.SkipWithError("hand-over refused");
+        if (previous >= 0)
+            j.requestEnded(previous, SendOutcome::Kind::Confirmed, reply);
+        previous = key;
+    }
+    j.flush();
+}
+BENCHMARK(HandOverOfAMessageInARun)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 double ms(const QElapsedTimer& t) {
     return double(t.nsecsElapsed()) / 1e6;
 }

@@ -12,7 +12,7 @@
 std::optional<SendJournal::OpenRun> SendJournal::unfinishedRun() {
     if (!m_open)
         return std::nullopt;
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     if (!q.exec(QStringLiteral("SELECT id, owner_pid, owner_host FROM actions WHERE kind = 'mass' AND state = 'open'"
                                " ORDER BY id"))) {
         fail(QStringLiteral("open runs"), q.lastError());
@@ -26,9 +26,9 @@ std::optional<SendJournal::OpenRun> SendJournal::unfinishedRun() {
 }
 
 std::optional<SendJournal::OpenRun> SendJournal::runOf(qint64 action) {
-    if (!m_open)
+    if (!m_open || !takeInLogs())
         return std::nullopt;
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     q.prepare(QStringLiteral("SELECT id, started, text, schedule_start, schedule_cron, schedule_end FROM actions"
                              " WHERE id = ? AND kind = 'mass'"));
     q.addBindValue(action);
@@ -45,7 +45,7 @@ std::optional<SendJournal::OpenRun> SendJournal::runOf(qint64 action) {
         job.EndTime = q.value(5).toString();
         run.schedule = job;
     }
-    QSqlQuery e(database());
+    QSqlQuery e(connection());
     e.prepare(QStringLiteral("SELECT place, name, number, frei1, frei2 FROM entries WHERE action_id = ? ORDER BY place"));
     e.addBindValue(run.action);
     if (!e.exec()) {
@@ -56,7 +56,7 @@ std::optional<SendJournal::OpenRun> SendJournal::runOf(qint64 action) {
         run.entries.append({e.value(1).toString(), e.value(2).toString(), e.value(3).toString(), e.value(4).toString()});
     // An entry counts as handed over once any of its requests left: a part
     // that went out is never sent again with the rest.
-    QSqlQuery r(database());
+    QSqlQuery r(connection());
     r.prepare(QStringLiteral("SELECT place, MAX(state IN ('handed_over', 'no_answer')),"
                              " MAX(state NOT IN ('queued', 'not_sent')) FROM requests"
                              " WHERE action_id = ? AND place >= 0 GROUP BY place"));
@@ -83,12 +83,22 @@ std::optional<SendJournal::OpenRun> SendJournal::runOf(qint64 action) {
     return run;
 }
 
+bool SendJournal::takeInLogs() {
+    // A run is read from the tables only with every send log in them: this
+    // process's own, and those of instances that died, the one that ran it
+    // among them. Otherwise entries that left would be taken for unsent.
+    if (m_writer.settle() && m_writer.takeInDeadLogs())
+        return true;
+    m_writerFailed = true;
+    return false;
+}
+
 bool SendJournal::claimRun(qint64 action, bool reopen) {
-    if (!m_open)
+    if (!m_open || !takeInLogs())
         return false;
     // Of two instances asking at once, one gets the run: the write lock is
     // taken before the owner is read.
-    QSqlDatabase db = database();
+    QSqlDatabase db = connection();
     QSqlQuery begin(db);
     if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail(QStringLiteral("begin"), begin.lastError());
@@ -124,7 +134,7 @@ bool SendJournal::discardRun(qint64 action) {
     if (!claimRun(action))
         return false;
     actionEnded(action, true);
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     q.prepare(QStringLiteral("UPDATE actions SET state = 'discarded' WHERE id = ?"));
     q.addBindValue(action);
     if (!q.exec())
@@ -135,7 +145,7 @@ bool SendJournal::discardRun(qint64 action) {
 int SendJournal::removeOlderThan(int days, const QDateTime& now) {
     if (!m_open || days <= 0)
         return 0;
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     q.prepare(QStringLiteral("DELETE FROM actions WHERE state != 'open' AND COALESCE(ended, started) < ?"));
     q.addBindValue(now.addDays(-days).toString(Qt::ISODateWithMs));
     if (!q.exec()) {

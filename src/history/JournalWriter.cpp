@@ -2,18 +2,30 @@
 
 #include "history/JournalErrors.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <pthread.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <utility>
 
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
-// Pages in the log before the copier copies them into the file, and before
-// the writer copies what is left and the log starts again.
-constexpr int kCopyAfterFrames = 500;
-constexpr int kWriterCopiesFrames = 2000;
+// How long the records of a run gather before they go into the tables in
+// one commit, and how soon a commit that failed is tried again.
+constexpr auto kGather = std::chrono::milliseconds(50);
+constexpr auto kRetry = std::chrono::seconds(1);
+// Pages in the write-ahead log before they are copied into the file, so the
+// log starts again from its beginning instead of growing with the run.
+constexpr int kCopyAfterFrames = 1000;
+// A log taken in whole is replaced by a new one past this size.
+constexpr qint64 kNewLogAfterBytes = 4 * 1024 * 1024;
 
 void bindText(sqlite3_stmt* s, int i, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
@@ -33,11 +45,25 @@ void bindOptional(sqlite3_stmt* s, int i, const QString& text) {
         bindText(s, i, text);
 }
 
+// The charge a reply names, or NULL.
+void bindCost(sqlite3_stmt* s, int i, const QByteArray& reply) {
+    const int cost = JournalWriter::chargedCredits(reply);
+    if (cost >= 0)
+        sqlite3_bind_int(s, i, cost);
+    else
+        sqlite3_bind_null(s, i);
+}
+
 // A statement used once, finalized however the scope is left.
 struct OneOff {
     sqlite3_stmt* statement = nullptr;
     ~OneOff() { sqlite3_finalize(statement); }
 };
+
+int countFrames(void* frames, sqlite3*, const char*, int n) {
+    *static_cast<int*>(frames) = n;
+    return SQLITE_OK;
+}
 
 } // namespace
 
@@ -46,14 +72,19 @@ JournalWriter::~JournalWriter() {
 }
 
 QString JournalWriter::error() const {
-    std::lock_guard lock(m_mutex);
+    std::lock_guard lock(m_errorMutex);
     return m_error;
+}
+
+void JournalWriter::setError(const QString& text) {
+    std::lock_guard lock(m_errorMutex);
+    m_error = text;
 }
 
 bool JournalWriter::prepare(sqlite3_stmt** statement, const char* sql) {
     if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr) == SQLITE_OK)
         return true;
-    m_error = JournalErrors::text(QString::fromLatin1(sql), sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)));
+    setError(JournalErrors::text(QString::fromLatin1(sql), sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))));
     return false;
 }
 
@@ -62,118 +93,125 @@ bool JournalWriter::step(sqlite3_stmt* statement, const char* what) {
     sqlite3_reset(statement);
     if (rc == SQLITE_DONE || rc == SQLITE_ROW)
         return true;
-    m_error = JournalErrors::text(QString::fromLatin1(what), rc, QString::fromUtf8(sqlite3_errstr(rc)));
+    setError(JournalErrors::text(QString::fromLatin1(what), rc, QString::fromUtf8(sqlite3_errstr(rc))));
     return false;
+}
+
+void JournalWriter::rollback() {
+    if (!sqlite3_get_autocommit(m_db))
+        step(m_rollback, "rollback");
+}
+
+void JournalWriter::finalizeAll() {
+    for (sqlite3_stmt* s : {m_begin, m_commit, m_rollback, m_insert, m_update, m_mark})
+        sqlite3_finalize(s);
+    m_begin = m_commit = m_rollback = m_insert = m_update = m_mark = nullptr;
+    sqlite3_close(std::exchange(m_db, nullptr));
 }
 
 bool JournalWriter::open(const QString& path) {
     close();
-    std::lock_guard lock(m_mutex);
-    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) !=
-        SQLITE_OK) {
-        m_error = JournalErrors::text(QStringLiteral("open"), sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)));
-        sqlite3_close(std::exchange(m_db, nullptr));
+    {
+        std::lock_guard lock(m_dbMutex);
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
+                            nullptr) != SQLITE_OK) {
+            setError(JournalErrors::text(QStringLiteral("open"), sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))));
+            sqlite3_close(std::exchange(m_db, nullptr));
+            return false;
+        }
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        // As the journal's other connection: a commit survives the program
+        // being killed. No key checks: this connection writes only rows of
+        // actions that exist.
+        if (sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK ||
+            !prepare(&m_begin, "BEGIN IMMEDIATE") || !prepare(&m_commit, "COMMIT") || !prepare(&m_rollback, "ROLLBACK") ||
+            !prepare(&m_insert, "INSERT INTO requests (action_id, place, part, at, recipient, name, text, state, reply,"
+                                " cost) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") ||
+            // An answer belongs to the latest request of its part still
+            // under way: a part sent again on purpose is a new request.
+            !prepare(&m_update, "UPDATE requests SET state = ?, reply = ?, cost = ? WHERE id = (SELECT MAX(id) FROM"
+                                " requests WHERE action_id = ? AND place = ? AND part = ? AND state = 'handed_over')") ||
+            !prepare(&m_mark, "INSERT OR REPLACE INTO sendlogs (log, upto) VALUES (?, ?)")) {
+            if (error().isEmpty())
+                setError(JournalErrors::text(QStringLiteral("open"), sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))));
+            finalizeAll();
+            return false;
+        }
+        m_walFrames = 0;
+        sqlite3_wal_hook(m_db, &countFrames, &m_walFrames);
+        m_path = path;
+    }
+    if (!takeInDeadLogs()) {
+        std::lock_guard lock(m_dbMutex);
+        finalizeAll();
         return false;
     }
-    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-    // As the journal's other connection: a commit survives the program being
-    // killed; the log is copied by the copier, not by whoever commits. No
-    // key checks: this connection writes only rows of actions it has made.
-    if (sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK ||
-        !prepare(&m_begin, "BEGIN") || !prepare(&m_commit, "COMMIT") || !prepare(&m_rollback, "ROLLBACK") ||
-        !prepare(&m_insert, "INSERT INTO requests (action_id, place, part, at, recipient, name, text, state)"
-                            " VALUES (?, ?, ?, ?, ?, ?, ?, 'handed_over')") ||
-        !prepare(&m_update, "UPDATE requests SET state = ?, reply = ?, cost = ? WHERE id = ?")) {
-        if (m_error.isEmpty())
-            m_error = JournalErrors::text(QStringLiteral("open"), sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)));
-        for (sqlite3_stmt* s : {m_begin, m_commit, m_rollback, m_insert, m_update})
-            sqlite3_finalize(s);
-        m_begin = m_commit = m_rollback = m_insert = m_update = nullptr;
-        sqlite3_close(std::exchange(m_db, nullptr));
-        return false;
-    }
-    sqlite3_wal_hook(m_db, &JournalWriter::onWal, this);
-    m_path = path;
-    m_copyStop = false;
-    m_copier = std::thread([this] { checkpoints(); });
+    m_stop = false;
+    m_due = false;
+    m_takeInFailed = false;
+    m_folder = std::thread([this] { folder(); });
     return true;
 }
 
 void JournalWriter::close() {
-    if (m_copier.joinable()) {
+    if (m_folder.joinable()) {
         {
-            std::lock_guard lock(m_copyMutex);
-            m_copyStop = true;
+            std::lock_guard lock(m_wakeMutex);
+            m_stop = true;
         }
-        m_copyWake.notify_all();
-        m_copier.join();
+        m_wake.notify_all();
+        m_folder.join();
     }
-    flush();
-    std::lock_guard lock(m_mutex);
+    std::lock_guard db(m_dbMutex);
     if (!m_db)
         return;
-    for (sqlite3_stmt* s : {m_begin, m_commit, m_rollback, m_insert, m_update})
-        sqlite3_finalize(s);
-    m_begin = m_commit = m_rollback = m_insert = m_update = nullptr;
-    sqlite3_close(std::exchange(m_db, nullptr));
-    m_waiting.clear();
-    m_rows.clear();
-    m_held.clear();
-}
-
-int JournalWriter::onWal(void* self, sqlite3* db, const char*, int frames) {
-    // Called after a commit, under the writer's lock. The copier copies the
-    // log into the file as it grows, with the disk syncs, while this
-    // connection goes on writing; but the log only starts again from its
-    // beginning once a copy has caught up with the last commit, which one
-    // running beside the writer never does. So when the log has grown long,
-    // the writer copies the little that is left itself.
-    auto* w = static_cast<JournalWriter*>(self);
-    if (frames >= kWriterCopiesFrames) {
-        sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
-        w->m_copyAt = kCopyAfterFrames;
-        return SQLITE_OK;
-    }
-    if (frames < w->m_copyAt - kCopyAfterFrames) // the log started again from its beginning
-        w->m_copyAt = kCopyAfterFrames;
-    if (frames < w->m_copyAt)
-        return SQLITE_OK;
-    // Once per so many new pages: a copy is not asked for after every commit.
-    w->m_copyAt = frames + kCopyAfterFrames;
+    bool written = false;
     {
-        std::lock_guard lock(w->m_copyMutex);
-        w->m_copyDue = true;
+        std::lock_guard lock(m_mutex);
+        written = m_held.isEmpty() || writeHeld(0);
     }
-    w->m_copyWake.notify_one();
-    return SQLITE_OK;
+    // Once all of it is in the tables the log goes; otherwise it stays for
+    // the next journal opened on the file to take in.
+    const QString log = m_log.name();
+    if (takeInPending() && written && m_log.isOpen()) {
+        m_log.remove();
+        forget(log);
+    }
+    m_log.close();
+    finalizeAll();
+    m_waiting.clear();
+    m_out.clear();
+    m_held.clear();
+    m_pending.clear();
 }
 
-void JournalWriter::checkpoints() {
+void JournalWriter::folder() {
     pthread_setname_np(pthread_self(), "velvox-journal");
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(m_path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
-        sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
-    }
+    // Background work: the send path and the window go first; what waits is
+    // in the log already.
+    setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
     for (;;) {
-        {
-            std::unique_lock lock(m_copyMutex);
-            m_copyWake.wait(lock, [this] { return m_copyDue || m_copyStop; });
-            if (m_copyStop)
-                break;
-            m_copyDue = false;
-        }
-        // Passive: never waits for a reader or the writer; what it cannot
-        // copy now goes the next time.
-        if (db)
-            sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        std::unique_lock lock(m_wakeMutex);
+        if (m_takeInFailed)
+            m_wake.wait_for(lock, kRetry, [this] { return m_stop; });
+        else
+            m_wake.wait(lock, [this] { return m_due || m_stop; });
+        if (m_stop)
+            break;
+        // A moment for the run's next records: many to one commit.
+        m_wake.wait_for(lock, kGather, [this] { return m_stop; });
+        if (m_stop)
+            break; // close() takes in what is left
+        m_due = false;
+        lock.unlock();
+        std::lock_guard db(m_dbMutex);
+        takeInPending();
     }
-    sqlite3_close(db);
 }
 
 qint64 JournalWriter::startAction(const SendRecord::ActionInfo& info, const char* kind, const QString& started,
                                   qint64 pid, const QString& host) {
-    std::lock_guard lock(m_mutex);
+    std::lock_guard lock(m_dbMutex);
     if (!m_db)
         return -1;
     // A run's list goes in with its action or not at all; 10,000 entries are
@@ -231,69 +269,57 @@ void JournalWriter::queued(qint64 key, const SendRecord::RequestInfo& info) {
     m_waiting.insert(key, std::move(w));
 }
 
-bool JournalWriter::writeHeld() {
-    for (const HeldEnd& e : std::as_const(m_held)) {
-        sqlite3_bind_text(m_update, 1, e.state, -1, SQLITE_STATIC);
-        bindUtf8(m_update, 2, e.reply);
-        if (e.cost >= 0)
-            sqlite3_bind_int(m_update, 3, e.cost);
-        else
-            sqlite3_bind_null(m_update, 3);
-        sqlite3_bind_int64(m_update, 4, e.row);
-        if (!step(m_update, "end request"))
-            return false;
+bool JournalWriter::writeHeld(qsizetype keep) {
+    const auto failed = [this, keep] {
+        // Nothing of it is in the log: what was held before stays held.
+        m_held.truncate(keep);
+        return false;
+    };
+    if (m_takeInFailed)
+        return failed(); // its reason is the error already
+    if (!m_log.isOpen() && !m_log.create(m_path)) {
+        setError(JournalErrors::text(QStringLiteral("log"), m_log.errorCode(), {}));
+        return failed();
+    }
+    if (!m_log.append(m_held)) {
+        setError(JournalErrors::text(QStringLiteral("log"), m_log.errorCode(), {}));
+        return failed();
+    }
+    const bool wake = m_pending.isEmpty();
+    m_pending.append(m_held);
+    m_held.resize(0); // keeps its room
+    if (wake) {
+        {
+            std::lock_guard lock(m_wakeMutex);
+            m_due = true;
+        }
+        m_wake.notify_one();
     }
     return true;
 }
-
-void JournalWriter::rollback() {
-    if (!sqlite3_get_autocommit(m_db))
-        step(m_rollback, "rollback");
-}
-
 bool JournalWriter::handingOver(qint64 key, const QByteArray& at) {
     std::lock_guard lock(m_mutex);
     const auto it = m_waiting.constFind(key);
-    if (!m_db || it == m_waiting.constEnd())
+    if (it == m_waiting.constEnd())
         return false;
-    const Waiting& info = it.value();
-    if (!step(m_begin, "begin"))
+    const Waiting& w = it.value();
+    const qsizetype held = m_held.size();
+    SendLog::encodeHandedOver(m_held, w.action, w.entry, w.part, at, w.recipient, w.name, w.text);
+    if (!writeHeld(held))
         return false;
-    if (!writeHeld()) {
-        rollback();
-        return false;
-    }
-    sqlite3_bind_int64(m_insert, 1, info.action);
-    sqlite3_bind_int(m_insert, 2, info.entry);
-    sqlite3_bind_int(m_insert, 3, info.part);
-    bindUtf8(m_insert, 4, at);
-    bindUtf8(m_insert, 5, info.recipient);
-    bindUtf8(m_insert, 6, info.name);
-    bindUtf8(m_insert, 7, info.text);
-    if (!step(m_insert, "insert request")) {
-        rollback();
-        return false;
-    }
-    const qint64 row = sqlite3_last_insert_rowid(m_db);
-    if (!step(m_commit, "commit")) {
-        rollback();
-        return false;
-    }
-    // Only now are the answers on record: a failed commit keeps them held.
-    m_held.clear();
-    m_rows.insert(key, row);
+    m_out.insert(key, {w.action, w.entry, w.part});
     m_waiting.erase(it);
     return true;
 }
 
-bool JournalWriter::ended(qint64 key, const char* state, const QString& reply, int cost,
+bool JournalWriter::ended(qint64 key, const char* state, const QString& reply,
                           std::optional<SendRecord::RequestInfo>* neverWent) {
-    QByteArray utf8 = reply.toUtf8();
     std::lock_guard lock(m_mutex);
-    const auto row = m_rows.constFind(key);
-    if (row != m_rows.constEnd()) {
-        m_held.append({row.value(), state, std::move(utf8), cost});
-        m_rows.erase(row);
+    const auto out = m_out.constFind(key);
+    if (out != m_out.constEnd()) {
+        SendLog::encodeEnded(m_held, out->action, out->entry, out->part, QByteArray::fromRawData(state, qstrlen(state)),
+                             reply.toUtf8());
+        m_out.erase(out);
         return true;
     }
     const auto waiting = m_waiting.constFind(key);
@@ -306,20 +332,198 @@ bool JournalWriter::ended(qint64 key, const char* state, const QString& reply, i
     return false;
 }
 
+int JournalWriter::chargedCredits(const QByteArray& utf8) {
+    // The first mention followed by a number; up to nine digits of it.
+    static const QByteArray charged("Abgebuchte Credits:");
+    for (qsizetype at = utf8.indexOf(charged); at >= 0; at = utf8.indexOf(charged, at + 1)) {
+        qsizetype i = at + charged.size();
+        while (i < utf8.size() && (utf8.at(i) == ' ' || (utf8.at(i) >= '\t' && utf8.at(i) <= '\r')))
+            ++i;
+        int value = 0;
+        int digits = 0;
+        for (; i < utf8.size() && digits < 9 && utf8.at(i) >= '0' && utf8.at(i) <= '9'; ++i, ++digits)
+            value = value * 10 + (utf8.at(i) - '0');
+        if (digits > 0)
+            return value;
+    }
+    return -1;
+}
 bool JournalWriter::flush() {
     std::lock_guard lock(m_mutex);
-    if (!m_db || m_held.isEmpty())
+    return m_held.isEmpty() || writeHeld(0);
+}
+
+bool JournalWriter::settle() {
+    const bool written = flush();
+    std::lock_guard db(m_dbMutex);
+    return takeInPending() && written;
+}
+
+bool JournalWriter::takeInPending() {
+    QByteArray bytes;
+    QString log;
+    qint64 upto = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        bytes.swap(m_pending);
+        log = m_log.name();
+        upto = m_log.size();
+    }
+    if (bytes.isEmpty())
+        return !m_takeInFailed;
+    qint64 used = 0;
+    if (!takeIn(SendLog::decode(bytes, &used), log, upto)) {
+        std::lock_guard lock(m_mutex);
+        m_pending.prepend(bytes);
+        m_takeInFailed = true;
+        return false;
+    }
+    m_takeInFailed = false;
+    bool replaced = false;
+    {
+        // All of a long log is in the tables: the next record starts a new one.
+        std::lock_guard lock(m_mutex);
+        if (m_pending.isEmpty() && m_log.size() >= kNewLogAfterBytes) {
+            m_log.remove();
+            replaced = true;
+        }
+    }
+    if (replaced)
+        forget(log);
+    return true;
+}
+
+bool JournalWriter::takeIn(const QList<SendLog::Record>& batch, const QString& log, qint64 upto) {
+    if (!m_db) {
+        setError(JournalErrors::notOpenText());
+        return false;
+    }
+    if (batch.isEmpty())
         return true;
+    // Most answers come in the same batch as their request: the row goes in
+    // once, with its outcome, instead of going in and being changed.
+    QList<const SendLog::Record*> answerOf(batch.size(), nullptr);
+    QList<bool> taken(batch.size(), false);
+    {
+        QHash<std::pair<qint64, qint64>, qsizetype> open;
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            const SendLog::Record& r = batch.at(i);
+            const std::pair<qint64, qint64> part{r.action, (qint64(r.place) << 32) | quint32(r.part)};
+            if (r.kind == SendLog::Record::Kind::HandedOver) {
+                open.insert(part, i);
+                continue;
+            }
+            const auto it = open.constFind(part);
+            if (it == open.constEnd())
+                continue;
+            answerOf[it.value()] = &r;
+            taken[i] = true;
+            open.erase(it);
+        }
+    }
     if (!step(m_begin, "begin"))
         return false;
-    if (!writeHeld()) {
+    for (qsizetype i = 0; i < batch.size(); ++i) {
+        if (taken.at(i))
+            continue;
+        const SendLog::Record& r = batch.at(i);
+        bool ok = false;
+        if (r.kind == SendLog::Record::Kind::HandedOver) {
+            const SendLog::Record* answer = answerOf.at(i);
+            sqlite3_bind_int64(m_insert, 1, r.action);
+            sqlite3_bind_int(m_insert, 2, r.place);
+            sqlite3_bind_int(m_insert, 3, r.part);
+            bindUtf8(m_insert, 4, r.at);
+            bindUtf8(m_insert, 5, r.recipient);
+            bindUtf8(m_insert, 6, r.name);
+            bindUtf8(m_insert, 7, r.text);
+            if (answer) {
+                bindUtf8(m_insert, 8, answer->state);
+                bindUtf8(m_insert, 9, answer->reply);
+                bindCost(m_insert, 10, answer->reply);
+            } else {
+                sqlite3_bind_text(m_insert, 8, "handed_over", -1, SQLITE_STATIC);
+                sqlite3_bind_null(m_insert, 9);
+                sqlite3_bind_null(m_insert, 10);
+            }
+            ok = step(m_insert, "insert request");
+        } else {
+            bindUtf8(m_update, 1, r.state);
+            bindUtf8(m_update, 2, r.reply);
+            bindCost(m_update, 3, r.reply);
+            sqlite3_bind_int64(m_update, 4, r.action);
+            sqlite3_bind_int(m_update, 5, r.place);
+            sqlite3_bind_int(m_update, 6, r.part);
+            ok = step(m_update, "end request");
+        }
+        if (!ok) {
+            rollback();
+            return false;
+        }
+    }
+    // How far the log is in, in the same commit: taken in twice, nothing.
+    const QByteArray name = log.toUtf8();
+    bindUtf8(m_mark, 1, name);
+    sqlite3_bind_int64(m_mark, 2, upto);
+    if (!step(m_mark, "log mark") || !step(m_commit, "commit")) {
         rollback();
         return false;
     }
-    if (!step(m_commit, "commit")) {
-        rollback();
-        return false;
+    if (m_walFrames >= kCopyAfterFrames) {
+        // Passive: never waits for a reader; what it cannot copy now goes next time.
+        sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        m_walFrames = 0;
     }
-    m_held.clear();
+    return true;
+}
+void JournalWriter::forget(const QString& log) {
+    OneOff remove;
+    if (!m_db || !prepare(&remove.statement, "DELETE FROM sendlogs WHERE log = ?"))
+        return;
+    const QByteArray name = log.toUtf8();
+    bindUtf8(remove.statement, 1, name);
+    step(remove.statement, "forget log");
+}
+
+bool JournalWriter::takeInDeadLogs() {
+    const QFileInfo journal(m_path);
+    const QDir folder = journal.absoluteDir();
+    const QString prefix = SendLog::prefixFor(m_path);
+    std::lock_guard db(m_dbMutex);
+    if (!m_db)
+        return false;
+    const QString own = m_log.name();
+    for (const QString& name : folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
+        if (name == own)
+            continue;
+        SendLog::File dead;
+        if (!dead.takeOver(folder.filePath(name)))
+            continue; // its writer lives, or another instance took it in
+        OneOff mark;
+        if (!prepare(&mark.statement, "SELECT upto FROM sendlogs WHERE log = ?"))
+            return false;
+        const QByteArray utf8 = name.toUtf8();
+        bindUtf8(mark.statement, 1, utf8);
+        const qint64 upto = sqlite3_step(mark.statement) == SQLITE_ROW ? sqlite3_column_int64(mark.statement, 0) : 0;
+        sqlite3_reset(mark.statement);
+        qint64 used = 0;
+        const QList<SendLog::Record> batch = SendLog::decode(dead.readFrom(upto), &used);
+        if (!takeIn(batch, name, upto + used))
+            return false; // left as it is, for the next try
+        dead.remove();
+        forget(name);
+    }
+    // Marks of logs that are gone (removed before their mark was).
+    OneOff marks;
+    if (!prepare(&marks.statement, "SELECT log FROM sendlogs"))
+        return false;
+    QStringList gone;
+    while (sqlite3_step(marks.statement) == SQLITE_ROW) {
+        const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(marks.statement, 0)));
+        if (!folder.exists(name))
+            gone.append(name);
+    }
+    for (const QString& name : gone)
+        forget(name);
     return true;
 }

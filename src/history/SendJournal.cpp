@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -26,7 +25,7 @@ namespace {
 // Several instances write the same file: each waits this long for the
 // other's short transactions before a write counts as failed.
 constexpr int kBusyTimeoutMs = 5000;
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 // How long an answer may wait for a hand-over to take it into the file.
 constexpr int kHoldAnswersMs = 50;
 
@@ -72,7 +71,10 @@ SendJournal::SendJournal(const QString& path)
     : m_path(path), m_connection(QStringLiteral("journal-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
     m_flushTimer.setSingleShot(true);
     m_flushTimer.setInterval(kHoldAnswersMs);
-    QObject::connect(&m_flushTimer, &QTimer::timeout, &m_flushTimer, [this] { flush(); });
+    QObject::connect(&m_flushTimer, &QTimer::timeout, &m_flushTimer, [this] {
+        if (m_open && !m_writer.flush())
+            m_writerFailed = true;
+    });
 }
 
 SendJournal::~SendJournal() {
@@ -104,7 +106,14 @@ QString SendJournal::defaultPath() {
     return QDir(folder).filePath(QStringLiteral("journal.sqlite"));
 }
 
-QSqlDatabase SendJournal::database() const {
+QSqlDatabase SendJournal::database() {
+    // What this process logged is read back from the tables.
+    if (m_open && !m_writer.settle())
+        m_writerFailed = true;
+    return connection();
+}
+
+QSqlDatabase SendJournal::connection() const {
     return QSqlDatabase::database(m_connection, false);
 }
 
@@ -119,7 +128,7 @@ bool SendJournal::fail(const QString& what, const QSqlError& error) {
 }
 
 bool SendJournal::exec(const QString& sql) {
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     if (!q.exec(sql))
         return fail(sql, q.lastError());
     return true;
@@ -151,6 +160,10 @@ bool SendJournal::open() {
         m_error = JournalErrors::folderText(info.absolutePath());
         return false;
     }
+    // Its send logs name its rows: they go with it, not into the new file.
+    const QString logs = SendLog::prefixFor(m_path);
+    for (const QString& name : info.absoluteDir().entryList({logs + QLatin1Char('*')}, QDir::Files))
+        QFile::rename(info.absoluteDir().filePath(name), aside + name.mid(info.fileName().size()));
     if (!openFile())
         return false;
     m_movedAside = aside;
@@ -196,7 +209,7 @@ bool SendJournal::openFile() {
 }
 
 bool SendJournal::createSchema() {
-    QSqlQuery v(database());
+    QSqlQuery v(connection());
     if (!v.exec(QStringLiteral("PRAGMA user_version")) || !v.next())
         return fail(QStringLiteral("version"), v.lastError());
     const int version = v.value(0).toInt();
@@ -223,9 +236,11 @@ bool SendJournal::createSchema() {
                        " recipient TEXT, name TEXT, text TEXT, state TEXT NOT NULL, reply TEXT, cost INTEGER)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS requests_action ON requests(action_id, place)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS actions_started ON actions(started)"),
+        // How far each send log beside the file is taken in.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS sendlogs (log TEXT PRIMARY KEY, upto INTEGER NOT NULL)"),
         QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
     };
-    QSqlDatabase db = database();
+    QSqlDatabase db = connection();
     db.transaction();
     for (const QString& sql : statements) {
         if (!exec(sql)) {
@@ -252,12 +267,6 @@ const char* SendJournal::stateName(SendOutcome::Kind outcome) {
     return kNoAnswer;
 }
 
-int SendJournal::chargedCredits(const QString& reply) {
-    static const QRegularExpression charged(QStringLiteral("Abgebuchte Credits:\\s*(\\d{1,9})"));
-    const QRegularExpressionMatch m = charged.match(reply);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 qint64 SendJournal::actionStarted(const ActionInfo& info) {
     if (!m_open) {
         if (m_error.isEmpty())
@@ -280,7 +289,7 @@ qint64 SendJournal::requestQueued(const RequestInfo& info) {
 }
 
 void SendJournal::flush() {
-    if (m_open && !m_writer.flush())
+    if (m_open && !m_writer.settle())
         m_writerFailed = true;
 }
 
@@ -299,14 +308,14 @@ void SendJournal::answerIn(qint64 request, SendOutcome::Kind outcome, const QStr
     // the request under way unknown. Its requestEnded then finds it written.
     std::optional<RequestInfo> unused;
     if (m_open)
-        m_writer.ended(request, stateName(outcome), reply, chargedCredits(reply), &unused);
+        m_writer.ended(request, stateName(outcome), reply, &unused);
 }
 
 void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const QString& reply) {
     if (!m_open)
         return;
     std::optional<RequestInfo> neverWent;
-    if (m_writer.ended(request, stateName(outcome), reply, chargedCredits(reply), &neverWent)) {
+    if (m_writer.ended(request, stateName(outcome), reply, &neverWent)) {
         // In a run the next hand-over takes it along; the timer writes what
         // is left when none follows soon.
         if (!m_flushTimer.isActive())
@@ -318,7 +327,7 @@ void SendJournal::requestEnded(qint64 request, SendOutcome::Kind outcome, const 
     const RequestInfo& waiting = *neverWent;
     // Never handed over: it is on record all the same, as not sent.
     flush();
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     q.prepare(QStringLiteral("INSERT INTO requests (action_id, place, part, at, recipient, name, text, state,"
                              " reply) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(waiting.action);
@@ -338,7 +347,7 @@ void SendJournal::actionEnded(qint64 action, bool cancelled) {
     if (!m_open || action < 0)
         return;
     flush();
-    QSqlQuery q(database());
+    QSqlQuery q(connection());
     q.prepare(QStringLiteral("UPDATE actions SET state = ?, ended = ?, owner_pid = NULL WHERE id = ?"));
     q.addBindValue(QString::fromLatin1(cancelled ? kCancelled : kDone));
     q.addBindValue(stamp(QDateTime::currentDateTime()));

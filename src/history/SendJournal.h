@@ -69,8 +69,9 @@ public:
     bool isOpen() const { return m_open; }
     QString movedAsideTo() const { return m_movedAside; }
     QString path() const { return m_path; }
-    // The connection, for the history window's models (main thread only).
-    QSqlDatabase database() const;
+    // The connection, for the history window's models (main thread only),
+    // with all this process has logged in the tables.
+    QSqlDatabase database();
 
     // Removes actions that ended more than the given days ago; returns how many.
     int removeOlderThan(int days, const QDateTime& now = QDateTime::currentDateTime());
@@ -95,12 +96,11 @@ public:
     void actionEnded(qint64 action, bool cancelled) override;
     QString lastError() const override;
 
-    // Writes the answers still held (another connection reads the file).
+    // Writes the answers still held and takes the send log into the tables
+    // (another connection reads the file).
     void flush();
 
     static const char* stateName(SendOutcome::Kind outcome);
-    // "Abgebuchte Credits: 10" in a reply; -1 when it names none.
-    static int chargedCredits(const QString& reply);
 
 private:
     bool openFile();
@@ -108,18 +108,20 @@ private:
     bool exec(const QString& sql);
     bool fail(const QString& what, const class QSqlError& error);
     bool ownedByLiveProcess(qint64 pid, const QString& host) const;
+    QSqlDatabase connection() const;
+    bool takeInLogs();
 
     QString m_path;
     QString m_connection;
     bool m_open = false;
     QString m_movedAside;
     QString m_error;
-    // Requests and their answers: written on a connection of their own,
-    // which a transfer's thread may use. A request costs no write while it
-    // waits in the queue; answers go with the next hand-over's commit (one
-    // commit per message in a run), or a moment later when none follows.
-    // A crash before that leaves the request "handed over", which is never
-    // taken for unsent.
+    // Requests and their answers: appended to a send log of this process's
+    // own, which a transfer's thread may do, and taken into the tables a
+    // moment later. A request costs no write while it waits in the queue;
+    // answers go with the next hand-over's append (one append per message in
+    // a run), or a moment later when none follows. A crash before that
+    // leaves the request "handed over", which is never taken for unsent.
     JournalWriter m_writer;
     std::atomic<bool> m_writerFailed{false};
     QTimer m_flushTimer;

@@ -45,6 +45,13 @@ bool isAcceptedPiece(const QString& piece) {
 }
 
 bool isAcceptedReply(const QString& reply) {
+    // Neither phrase holds a ";" or a line feed: found in the reply, it is
+    // found in one of its pieces. Without a line feed to remove, the pieces
+    // hold nothing the reply does not.
+    if (reply.contains(acceptedPhrase(), Qt::CaseInsensitive) || reply.contains(createdPhrase(), Qt::CaseInsensitive))
+        return true;
+    if (!reply.contains(QLatin1Char('\n')))
+        return false;
     const QStringList pieces = splitGatewayReply(reply);
     return std::any_of(pieces.cbegin(), pieces.cend(), isAcceptedPiece);
 }

@@ -22,6 +22,7 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -193,4 +194,54 @@ TEST(FullDisk, AJournalThatCannotGrowStopsTheRunBeforeAnythingIsSentAndKeepsWhat
     EXPECT_EQ(q.value(1).toString(), QStringLiteral("done"));
     EXPECT_FALSE(q.next()); // the run that could not be written left nothing
     EXPECT_FALSE(after.unfinishedRun().has_value());
+}
+
+TEST(FullDisk, HandOversStopWithTheReasonOnceTheLogCannotGrowAndEveryOneBeforeIsKept) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("journal.sqlite"));
+    {
+        SendJournal j(path);
+        ASSERT_TRUE(j.open());
+    }
+    // Counted where the parent reads it: the child's own files cannot take it.
+    auto* handed = static_cast<int*>(mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(handed, MAP_FAILED);
+    *handed = 0;
+    const QString text(300, QLatin1Char('x'));
+    EXPECT_EQ(runWithFullDisk(
+                  [&] {
+                      SendJournal j(path);
+                      if (!j.open())
+                          return false;
+                      SendRecord::ActionInfo info;
+                      info.kind = SendRecord::ActionKind::Mass;
+                      for (int i = 0; i < 20; ++i)
+                          info.entries.append({QStringLiteral("Kunde %1").arg(i), QStringLiteral("0170%1").arg(i), {}, {}});
+                      const qint64 action = j.actionStarted(info);
+                      if (action < 0)
+                          return false;
+                      for (int i = 0; i < 5000; ++i) {
+                          const qint64 key = j.requestQueued({action, i % 20, i / 20, QStringLiteral("0170"), {}, text});
+                          if (!j.handingOver(key))
+                              return i > 0 && j.lastError().contains(QStringLiteral("kein Platz mehr"));
+                          *handed = i + 1;
+                          j.requestEnded(key, SendOutcome::Kind::Confirmed, QStringLiteral("OK"));
+                      }
+                      return false; // the limit was never reached
+                  },
+                  256 * 1024),
+              0);
+    const int logged = *handed;
+    munmap(handed, sizeof(int));
+    // What the child could not take into its tables any more is in its log,
+    // and goes in with the next journal opened on the file.
+    SendJournal after(path);
+    ASSERT_TRUE(after.open()) << after.lastError().toStdString();
+    QSqlQuery q(after.database());
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT place * 1000 + part) FROM requests")));
+    ASSERT_TRUE(q.next());
+    EXPECT_GT(logged, 0);
+    EXPECT_EQ(q.value(0).toInt(), logged);
+    EXPECT_EQ(q.value(1).toInt(), logged);
+    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*-sendlog-*")}, QDir::Files).isEmpty());
 }

@@ -137,11 +137,15 @@ TEST_F(JournalUnderSession, EveryKindOfSendIsOnRecordWithItsOutcomeAndNoPassword
     EXPECT_EQ(requests[6][1].toInt(), 1);
     EXPECT_EQ(requests[6][5].toString(), QStringLiteral("Hallo Kunde 1"));
 
-    // Not in the file, not in its write-ahead log.
-    for (const QString& suffix : {QString(), QStringLiteral("-wal")}) {
-        QFile f(journal.path() + suffix);
+    // Not in the file, not in its write-ahead log, not in the send log.
+    QStringList files{journal.path(), journal.path() + QStringLiteral("-wal")};
+    for (const QString& log : QDir(dir.path()).entryList({QStringLiteral("*-sendlog-*")}, QDir::Files))
+        files.append(dir.filePath(log));
+    EXPECT_EQ(files.size(), 3);
+    for (const QString& name : files) {
+        QFile f(name);
         if (f.open(QIODevice::ReadOnly)) {
-            EXPECT_FALSE(f.readAll().contains(secret.toUtf8())) << suffix.toStdString();
+            EXPECT_FALSE(f.readAll().contains(secret.toUtf8())) << name.toStdString();
         }
     }
     EXPECT_EQ(QFile::permissions(journal.path()) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
