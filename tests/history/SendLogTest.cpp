@@ -137,17 +137,23 @@ TEST(SendLogFiles, AKilledWriterLosesNothingItLoggedAndALiveOnesLogIsLeftToIt) {
     EXPECT_TRUE(logsIn(dir).isEmpty());
 
     // This instance's own log is in use: another one opened meanwhile leaves
-    // it alone, so nothing goes in twice.
-    const qint64 single = next.actionStarted({});
-    const qint64 key = next.requestQueued({single, -1, 0, QStringLiteral("00491701234567"), {}, QStringLiteral("x")});
-    ASSERT_TRUE(next.handingOver(key));
-    SendJournal other(path);
-    ASSERT_TRUE(other.open());
-    next.requestEnded(key, SendOutcome::Kind::Confirmed, QStringLiteral("OK"));
-    next.actionEnded(single, false);
-    QSqlQuery q(other.database());
-    ASSERT_TRUE(q.exec(QStringLiteral("SELECT COUNT(*), MIN(state) FROM requests WHERE action_id = %1").arg(single)));
-    ASSERT_TRUE(q.next());
-    EXPECT_EQ(q.value(0).toInt(), 1);
-    EXPECT_EQ(q.value(1).toString(), QStringLiteral("confirmed"));
+    // it alone, so nothing goes in twice. Closed, it leaves no log behind.
+    {
+        SendJournal live(path);
+        ASSERT_TRUE(live.open());
+        const qint64 single = live.actionStarted({});
+        const qint64 key = live.requestQueued({single, -1, 0, QStringLiteral("00491701234567"), {}, QStringLiteral("x")});
+        ASSERT_TRUE(live.handingOver(key));
+        SendJournal other(path);
+        ASSERT_TRUE(other.open());
+        live.requestEnded(key, SendOutcome::Kind::Confirmed, QStringLiteral("OK"));
+        live.actionEnded(single, false);
+        QSqlQuery q(other.database());
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT COUNT(*), MIN(state) FROM requests WHERE action_id = %1").arg(single)));
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toInt(), 1);
+        EXPECT_EQ(q.value(1).toString(), QStringLiteral("confirmed"));
+        EXPECT_EQ(logsIn(dir).size(), 1);
+    }
+    EXPECT_TRUE(logsIn(dir).isEmpty());
 }
