@@ -165,15 +165,13 @@ void JournalWriter::close() {
     std::lock_guard db(m_dbMutex);
     if (!m_db)
         return;
-    bool written = false;
-    {
-        std::lock_guard lock(m_mutex);
-        written = m_held.isEmpty() || writeHeld(0);
-    }
+    const bool written = flush();
+    const bool taken = takeInPending();
+    std::lock_guard lock(m_mutex);
     // Once all of it is in the tables the log goes; otherwise it stays for
     // the next journal opened on the file to take in.
-    const QString log = m_log.name();
-    if (takeInPending() && written && m_log.isOpen()) {
+    if (written && taken && m_log.isOpen()) {
+        const QString log = m_log.name();
         m_log.remove();
         forget(log);
     }
@@ -275,8 +273,6 @@ bool JournalWriter::writeHeld(qsizetype keep) {
         m_held.truncate(keep);
         return false;
     };
-    if (m_takeInFailed)
-        return failed(); // its reason is the error already
     if (!m_log.isOpen() && !m_log.create(m_path)) {
         setError(JournalErrors::text(QStringLiteral("log"), m_log.errorCode(), {}));
         return failed();
@@ -297,10 +293,13 @@ bool JournalWriter::writeHeld(qsizetype keep) {
     }
     return true;
 }
+
 bool JournalWriter::handingOver(qint64 key, const QByteArray& at) {
     std::lock_guard lock(m_mutex);
     const auto it = m_waiting.constFind(key);
-    if (it == m_waiting.constEnd())
+    // While the tables take nothing in, nothing new goes out: the run stops
+    // and says why. What is logged stays in the log.
+    if (it == m_waiting.constEnd() || m_takeInFailed)
         return false;
     const Waiting& w = it.value();
     const qsizetype held = m_held.size();
@@ -350,7 +349,7 @@ int JournalWriter::chargedCredits(const QByteArray& utf8) {
 }
 bool JournalWriter::flush() {
     std::lock_guard lock(m_mutex);
-    return m_held.isEmpty() || writeHeld(0);
+    return m_held.isEmpty() || writeHeld(m_held.size());
 }
 
 bool JournalWriter::settle() {
@@ -492,7 +491,11 @@ bool JournalWriter::takeInDeadLogs() {
     std::lock_guard db(m_dbMutex);
     if (!m_db)
         return false;
-    const QString own = m_log.name();
+    QString own;
+    {
+        std::lock_guard lock(m_mutex);
+        own = m_log.name();
+    }
     for (const QString& name : folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
         if (name == own)
             continue;
