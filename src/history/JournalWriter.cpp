@@ -45,9 +45,27 @@ void bindOptional(sqlite3_stmt* s, int i, const QString& text) {
         bindText(s, i, text);
 }
 
+// "Abgebuchte Credits: 10" in a reply; -1 when it names none.
+int chargedCredits(const QByteArray& utf8) {
+    // The first mention followed by a number; up to nine digits of it.
+    static const QByteArray charged("Abgebuchte Credits:");
+    for (qsizetype at = utf8.indexOf(charged); at >= 0; at = utf8.indexOf(charged, at + 1)) {
+        qsizetype i = at + charged.size();
+        while (i < utf8.size() && (utf8.at(i) == ' ' || (utf8.at(i) >= '\t' && utf8.at(i) <= '\r')))
+            ++i;
+        int value = 0;
+        int digits = 0;
+        for (; i < utf8.size() && digits < 9 && utf8.at(i) >= '0' && utf8.at(i) <= '9'; ++i, ++digits)
+            value = value * 10 + (utf8.at(i) - '0');
+        if (digits > 0)
+            return value;
+    }
+    return -1;
+}
+
 // The charge a reply names, or NULL.
 void bindCost(sqlite3_stmt* s, int i, const QByteArray& reply) {
-    const int cost = JournalWriter::chargedCredits(reply);
+    const int cost = chargedCredits(reply);
     if (cost >= 0)
         sqlite3_bind_int(s, i, cost);
     else
@@ -331,22 +349,6 @@ bool JournalWriter::ended(qint64 key, const char* state, const QString& reply,
     return false;
 }
 
-int JournalWriter::chargedCredits(const QByteArray& utf8) {
-    // The first mention followed by a number; up to nine digits of it.
-    static const QByteArray charged("Abgebuchte Credits:");
-    for (qsizetype at = utf8.indexOf(charged); at >= 0; at = utf8.indexOf(charged, at + 1)) {
-        qsizetype i = at + charged.size();
-        while (i < utf8.size() && (utf8.at(i) == ' ' || (utf8.at(i) >= '\t' && utf8.at(i) <= '\r')))
-            ++i;
-        int value = 0;
-        int digits = 0;
-        for (; i < utf8.size() && digits < 9 && utf8.at(i) >= '0' && utf8.at(i) <= '9'; ++i, ++digits)
-            value = value * 10 + (utf8.at(i) - '0');
-        if (digits > 0)
-            return value;
-    }
-    return -1;
-}
 bool JournalWriter::flush() {
     std::lock_guard lock(m_mutex);
     return m_held.isEmpty() || writeHeld(m_held.size());

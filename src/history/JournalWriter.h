@@ -62,9 +62,6 @@ public:
 
     QString error() const;
 
-    // "Abgebuchte Credits: 10" in a reply; -1 when it names none.
-    static int chargedCredits(const QByteArray& utf8);
-
 private:
     // Texts as SQLite takes them, made by whoever hands them in: the
     // hand-over itself only copies them.
